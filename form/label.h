@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// A label as the program sees it: a caption the player reads.
+class Label : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    QString Caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+signals:
+    void captionChanged(const QString &caption);
+
+private:
+    QString m_caption;
+};

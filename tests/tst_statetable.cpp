@@ -1,0 +1,105 @@
+#include "statetable.h"
+
+#include <QSet>
+#include <QString>
+#include <QTest>
+
+namespace {
+
+QString text(std::string_view cell)
+{
+    return QString::fromUtf8(cell.data(), qsizetype(cell.size()));
+}
+
+// Windows-1251 holds ASCII and the whole basic Cyrillic block; the table
+// needs nothing else.
+bool fitsWindows1251(const QString &s)
+{
+    for (QChar ch : s) {
+        const char16_t c = ch.unicode();
+        const bool ascii = c >= 0x20 && c < 0x7f;
+        const bool cyrillic = c >= 0x0410 && c <= 0x044f;
+        if (!ascii && !cyrillic)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestStateTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstAndLastRows();
+    void statesAndCapitalsAreUnique();
+    void everyCellIsOneItemText();
+    void stateColumnIsInSortedOrder();
+    void largestCitiesKeepTheirOwnSpelling();
+};
+
+void TestStateTable::firstAndLastRows()
+{
+    const StateTable table = shippedStateTable();
+    QCOMPARE(table.size(), std::size_t(50));
+    QCOMPARE(text(table.front().state), QStringLiteral("Айдахо-Idaho"));
+    QCOMPARE(text(table.front().capital), QStringLiteral("Бойзи-Boise"));
+    QCOMPARE(text(table.back().state), QStringLiteral("Юта-Utah"));
+    QCOMPARE(text(table.back().capital), QStringLiteral("Солт Лейк Сити-Salt Lake City"));
+    QCOMPARE(text(table[23].capital), QStringLiteral("Сейнт Пол-St. Paul"));
+    QCOMPARE(text(table[31].largestCity), QStringLiteral("Ню Йорк-New York"));
+}
+
+void TestStateTable::statesAndCapitalsAreUnique()
+{
+    QSet<QString> states, capitals;
+    for (const StateRow &row : shippedStateTable()) {
+        states.insert(text(row.state));
+        capitals.insert(text(row.capital));
+    }
+    QCOMPARE(states.size(), qsizetype(shippedStateTable().size()));
+    QCOMPARE(capitals.size(), qsizetype(shippedStateTable().size()));
+}
+
+void TestStateTable::everyCellIsOneItemText()
+{
+    for (const StateRow &row : shippedStateTable()) {
+        for (std::string_view cell : {row.state, row.capital, row.largestCity}) {
+            const QString item = text(cell);
+            QVERIFY2(item.count(u'-') == 1, qPrintable(item));
+            QVERIFY2(!item.contains(QLatin1String(" -")) && !item.contains(QLatin1String("- ")),
+                     qPrintable(item));
+            QVERIFY2(item == item.trimmed(), qPrintable(item));
+            QVERIFY2(fitsWindows1251(item), qPrintable(item));
+            QVERIFY2(item.size() <= 31, qPrintable(item));
+        }
+    }
+}
+
+void TestStateTable::stateColumnIsInSortedOrder()
+{
+    const StateTable table = shippedStateTable();
+    for (std::size_t k = 1; k < table.size(); ++k) {
+        const QString before = text(table[k - 1].state).toLower();
+        const QString after = text(table[k].state).toLower();
+        QVERIFY2(before < after, qPrintable(before + QLatin1String(" / ") + after));
+    }
+}
+
+void TestStateTable::largestCitiesKeepTheirOwnSpelling()
+{
+    const StateTable table = shippedStateTable();
+    QCOMPARE(text(table[21].largestCity), QStringLiteral("Портланд-Portland"));
+    QCOMPARE(text(table[35].largestCity), QStringLiteral("Портланд-Portland"));
+    QCOMPARE(text(table[34].largestCity), QStringLiteral("Оклахома сити-Oklahoma City"));
+    QCOMPARE(text(table[38].largestCity), QStringLiteral("Провиданс-Providence"));
+    QCOMPARE(text(table[49].largestCity), QStringLiteral("Солт Лейк сити-Salt Lake City"));
+    int capitalIsLargest = 0;
+    for (const StateRow &row : table)
+        capitalIsLargest += row.capital == row.largestCity;
+    QCOMPARE(capitalIsLargest, 14);
+}
+
+QTEST_APPLESS_MAIN(TestStateTable)
+#include "tst_statetable.moc"

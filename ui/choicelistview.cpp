@@ -1,0 +1,107 @@
+#include "choicelistview.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
+
+ChoiceListView::ChoiceListView(QWidget *parent) : QListView(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setUniformItemSizes(true);
+}
+
+QItemSelectionModel::SelectionFlags ChoiceListView::selectionCommand(const QModelIndex &index,
+                                                                     const QEvent *) const
+{
+    // Never a deselection, and no second Click for the item already chosen.
+    if (!index.isValid() || selectionModel()->isSelected(index))
+        return QItemSelectionModel::NoUpdate;
+    return QItemSelectionModel::ClearAndSelect;
+}
+
+void ChoiceListView::keyPressEvent(QKeyEvent *event)
+{
+    if (moveFocusFrame(event))
+        return;
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+        selectFramedItem();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+bool ChoiceListView::moveFocusFrame(QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    CursorAction action;
+    switch (event->key()) {
+    case Qt::Key_Up: action = MoveUp; break;
+    case Qt::Key_Down: action = MoveDown; break;
+    case Qt::Key_Home: action = MoveHome; break;
+    case Qt::Key_End: action = MoveEnd; break;
+    case Qt::Key_PageUp: action = MovePageUp; break;
+    case Qt::Key_PageDown: action = MovePageDown; break;
+    default: return false;
+    }
+    const QModelIndex next = moveCursor(action, Qt::NoModifier);
+    if (next.isValid())
+        selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+    event->accept();
+    return true;
+}
+
+void ChoiceListView::selectFramedItem()
+{
+    const QModelIndex framed = currentIndex();
+    const auto command = selectionCommand(framed);
+    if (command != QItemSelectionModel::NoUpdate)
+        selectionModel()->select(framed, command);
+}
+
+void ChoiceListView::mousePressEvent(QMouseEvent *event)
+{
+    if (isEchoOfTakenPress(event)) {
+        event->accept();
+        return;
+    }
+    const QPersistentModelIndex pressed = indexAt(event->position().toPoint());
+    const bool onItem = pressed.isValid();
+    QListView::mousePressEvent(event);
+    m_pressTookItem = onItem && !pressed.isValid();
+    m_pressTime = event->timestamp();
+    m_pressPos = event->position().toPoint();
+}
+
+void ChoiceListView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_pressTookItem && (event->buttons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
+    QListView::mouseMoveEvent(event);
+}
+
+void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (m_pressTookItem) {
+        event->accept();
+        return;
+    }
+    QListView::mouseDoubleClickEvent(event);
+}
+
+bool ChoiceListView::isEchoOfTakenPress(const QMouseEvent *event) const
+{
+    if (!m_pressTookItem || event->button() != Qt::LeftButton)
+        return false;
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    const bool soon = event->timestamp() - m_pressTime < quint64(hints->mouseDoubleClickInterval());
+    const bool near = (event->position().toPoint() - m_pressPos).manhattanLength()
+                      <= hints->mouseDoubleClickDistance();
+    return soon && near;
+}

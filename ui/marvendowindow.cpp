@@ -1,0 +1,132 @@
+#include "marvendowindow.h"
+
+#include "choicelistview.h"
+#include "marvendo.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace FormGeometry;
+
+const QString MarvendoWindow::caption = QStringLiteral("marvendo.example.org   ЗИФ - американски щати");
+
+namespace {
+
+// The message area shows CR LF line breaks as plain line breaks.
+QString shownText(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QString buttonStyle(const QColor &back)
+{
+    // Drawn in its own colour whatever the widget style, with a classic
+    // raised edge that sinks while pressed.
+    const QString face = back.name();
+    const QString light = back.lighter(125).name();
+    const QString dark = back.darker(160).name();
+    return QStringLiteral("QPushButton { background-color: %1; color: black;"
+                          " border: 2px solid; border-color: %2 %3 %3 %2; }"
+                          "QPushButton:pressed { border-color: %3 %2 %2 %3; }"
+                          "QPushButton:focus { outline: 1px dotted black; }")
+        .arg(face, light, dark);
+}
+
+} // namespace
+
+MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent) : QWidget(parent)
+{
+    setWindowTitle(caption);
+    setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal));
+
+    auto *message = addMessageArea(form.Text1(0));
+    addLabel(form.Label1(0), "Label1_0", title, headingBack);
+    addLabel(form.Label1(1), "Label1_1", stateHeading, headingBack);
+    addLabel(form.Label1(2), "Label1_2", capitalHeading, headingBack);
+    auto *states = addList(form.List1(0), "List1_0", stateList, form.Label1(1).Caption());
+    auto *capitals = addList(form.List1(1), "List1_1", capitalList, form.Label1(2).Caption());
+    addLabel(form.Label1(3), "Label1_3", correctTally, correctBack);
+    auto *restart = addButton(form.Command1(0));
+    addLabel(form.Label1(4), "Label1_4", wrongTally, wrongBack);
+
+    setTabOrder(message, states);
+    setTabOrder(states, capitals);
+    setTabOrder(capitals, restart);
+    message->setFocus();
+
+    setFixedFrame();
+}
+
+void MarvendoWindow::setFixedFrame()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+#ifdef Q_OS_WIN
+    flags |= Qt::MSWindowsFixedSizeDialogHint;
+#endif
+    setWindowFlags(flags);
+    setFixedSize(toPixels(clientArea).size());
+}
+
+void MarvendoWindow::paintEvent(QPaintEvent *)
+{
+    // Painted rather than set in the palette, so that the lists and the
+    // message area keep the platform's own colours.
+    QPainter(this).fillRect(rect(), formBack);
+}
+
+QLabel *MarvendoWindow::addLabel(Label &label, const char *name, TwipRect place, const QColor &back)
+{
+    auto *widget = new QLabel(label.Caption(), this);
+    widget->setObjectName(QLatin1String(name));
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(palette);
+    widget->setGeometry(toPixels(place));
+    connect(&label, &Label::captionChanged, widget, &QLabel::setText);
+    return widget;
+}
+
+QListView *MarvendoWindow::addList(ListBox &list, const char *name, TwipRect place, const QString &heading)
+{
+    auto *view = new ChoiceListView(this);
+    view->setObjectName(QLatin1String(name));
+    view->setModel(&list);
+    view->setSelectionModel(list.selectionModel());
+    view->setAccessibleName(heading);
+    view->setGeometry(toPixels(place));
+    return view;
+}
+
+QPlainTextEdit *MarvendoWindow::addMessageArea(TextBox &text)
+{
+    auto *edit = new QPlainTextEdit(shownText(text.Text()), this);
+    edit->setObjectName(QStringLiteral("Text1_0"));
+    edit->setReadOnly(true);
+    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    edit->setTabChangesFocus(true);
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setAccessibleName(QStringLiteral("Съобщение"));
+    edit->setGeometry(toPixels(messageArea));
+    connect(&text, &TextBox::textChanged, edit,
+            [edit](const QString &newText) { edit->setPlainText(shownText(newText)); });
+    return edit;
+}
+
+QPushButton *MarvendoWindow::addButton(CommandButton &button)
+{
+    auto *widget = new QPushButton(button.Caption(), this);
+    widget->setObjectName(QStringLiteral("Command1_0"));
+    widget->setAutoDefault(false);
+    widget->setStyleSheet(buttonStyle(buttonBack));
+    widget->setGeometry(toPixels(restartButton));
+    connect(widget, &QPushButton::clicked, &button, &CommandButton::press);
+    return widget;
+}
