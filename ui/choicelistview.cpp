@@ -1,9 +1,7 @@
 #include "choicelistview.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleHints>
 
 ChoiceListView::ChoiceListView(QWidget *parent) : QListView(parent)
 {
@@ -65,16 +63,10 @@ void ChoiceListView::selectFramedItem()
 
 void ChoiceListView::mousePressEvent(QMouseEvent *event)
 {
-    if (isEchoOfTakenPress(event)) {
-        event->accept();
-        return;
-    }
     const QPersistentModelIndex pressed = indexAt(event->position().toPoint());
     const bool onItem = pressed.isValid();
     QListView::mousePressEvent(event);
     m_pressTookItem = onItem && !pressed.isValid();
-    m_pressTime = event->timestamp();
-    m_pressPos = event->position().toPoint();
 }
 
 void ChoiceListView::mouseMoveEvent(QMouseEvent *event)
@@ -86,6 +78,7 @@ void ChoiceListView::mouseMoveEvent(QMouseEvent *event)
     QListView::mouseMoveEvent(event);
 }
 
+// The second press of a double click arrives as this event alone.
 void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (m_pressTookItem) {
@@ -93,15 +86,4 @@ void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
         return;
     }
     QListView::mouseDoubleClickEvent(event);
-}
-
-bool ChoiceListView::isEchoOfTakenPress(const QMouseEvent *event) const
-{
-    if (!m_pressTookItem || event->button() != Qt::LeftButton)
-        return false;
-    const QStyleHints *hints = QGuiApplication::styleHints();
-    const bool soon = event->timestamp() - m_pressTime < quint64(hints->mouseDoubleClickInterval());
-    const bool near = (event->position().toPoint() - m_pressPos).manhattanLength()
-                      <= hints->mouseDoubleClickDistance();
-    return soon && near;
 }

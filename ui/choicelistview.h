@@ -2,7 +2,6 @@
 
 #include <QListView>
 #include <QPersistentModelIndex>
-#include <QPoint>
 
 // A list the player chooses one item from, as in a classic list box.
 //
@@ -28,12 +27,9 @@ protected:
 private:
     bool moveFocusFrame(QKeyEvent *event);
     void selectFramedItem();
-    bool isEchoOfTakenPress(const QMouseEvent *event) const;
 
     // A press whose item left the list (it was judged): the rest of that
     // gesture, a drag or the second half of a double click, must not pick
     // the item that moved up under the pointer.
     bool m_pressTookItem = false;
-    quint64 m_pressTime = 0;
-    QPoint m_pressPos;
 };
