@@ -1,16 +1,13 @@
+#include "application.h"
 #include "marvendo.h"
 #include "marvendowindow.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("marvendo"));
-    QApplication::setApplicationVersion(QStringLiteral(MARVENDO_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(MARVENDO_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/marvendo.xpm")));
+    describeApplication();
 
     Marvendo form;
     MarvendoWindow window(form);

@@ -1,0 +1,235 @@
+#include "application.h"
+#include "quizwindow.h"
+
+#include <QAccessible>
+#include <QFontDatabase>
+#include <QFontInfo>
+
+#include <memory>
+
+namespace {
+
+struct Expected
+{
+    const char *name;
+    QRect pixels;  // at 96 dots per inch
+    QColor back;   // invalid: the platform's own
+};
+
+// The design's twips, divided by 15.
+const Expected controls[] = {
+    {"Label1_0", {88, 0, 305, 25}, {255, 192, 128}},
+    {"Label1_1", {8, 32, 225, 25}, {255, 192, 128}},
+    {"Label1_2", {240, 32, 225, 25}, {255, 192, 128}},
+    {"List1_0", {8, 56, 225, 118}, {}},
+    {"List1_1", {240, 56, 225, 118}, {}},
+    {"Label1_3", {8, 184, 113, 25}, {0, 255, 0}},
+    {"Command1_0", {176, 184, 129, 25}, {255, 128, 128}},
+    {"Label1_4", {352, 184, 113, 25}, {255, 0, 0}},
+    {"Text1_0", {8, 216, 457, 129}, {}},
+};
+
+const QColor formBack(192, 192, 255);
+
+bool coveredByAControl(QPoint p)
+{
+    return std::any_of(std::begin(controls), std::end(controls),
+                       [p](const Expected &control) { return control.pixels.contains(p); });
+}
+
+} // namespace
+
+class TestWindowLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsStandWhereDesigned();
+    void coloursFillTheirRectangles();
+    void formColourShowsBetweenControls();
+    void everyControlUsesTheFormFont();
+    void windowIsFixedWithCloseButtonOnly();
+    void captionAndApplication();
+    void messageAreaHasFocusAndCaret();
+    void tabCyclesThroughTheControls();
+    void screenReadersHearEveryControl();
+
+private:
+    QImage grabWindow();
+    qreal scale = 1;
+    std::unique_ptr<QuizWindow> quiz;
+};
+
+void TestWindowLook::init()
+{
+    quiz = std::make_unique<QuizWindow>();
+    QVERIFY(QTest::qWaitForWindowExposed(&quiz->window));
+}
+
+void TestWindowLook::cleanup()
+{
+    quiz.reset();
+}
+
+QImage TestWindowLook::grabWindow()
+{
+    const QPixmap pixmap = quiz->window.grab();
+    scale = pixmap.devicePixelRatio();
+    return pixmap.toImage();
+}
+
+void TestWindowLook::controlsStandWhereDesigned()
+{
+    QCOMPARE(quiz->window.size(), QSize(477, 350));
+    for (const Expected &control : controls) {
+        auto *widget = quiz->window.findChild<QWidget *>(QLatin1String(control.name));
+        QVERIFY2(widget, control.name);
+        QCOMPARE(widget->geometry(), control.pixels);
+        QVERIFY2(widget->isVisible(), control.name);
+    }
+}
+
+// Samples the corners just inside each rectangle, where no text is drawn,
+// and the pixels just outside, which must be the form's colour.
+void TestWindowLook::coloursFillTheirRectangles()
+{
+    const QImage image = grabWindow();
+    QCOMPARE(image.size(), QSize(477, 350) * scale);
+    const qreal dpr = scale;
+    auto pixel = [&image, dpr](int x, int y) { return image.pixelColor(QPoint(int(x * dpr), int(y * dpr))); };
+
+    for (const Expected &control : controls) {
+        const QRect r = control.pixels;
+        if (control.back.isValid()) {
+            const int inset = QLatin1String(control.name) == QLatin1String("Command1_0") ? 4 : 1;
+            for (QPoint p : {r.topLeft() + QPoint(inset, inset), r.topRight() + QPoint(-inset, inset),
+                             r.bottomLeft() + QPoint(inset, -inset), r.bottomRight() + QPoint(-inset, -inset)})
+                QVERIFY2(pixel(p.x(), p.y()) == control.back,
+                         qPrintable(QStringLiteral("%1 at %2,%3: %4").arg(QLatin1String(control.name)).arg(p.x()).arg(p.y())
+                                        .arg(pixel(p.x(), p.y()).name())));
+        } else {
+            QVERIFY2(pixel(r.center().x(), r.bottom() - 3) != formBack, control.name);
+        }
+        for (QPoint p : {r.topLeft() + QPoint(-2, r.height() / 2), r.topRight() + QPoint(2, r.height() / 2),
+                         r.bottomLeft() + QPoint(r.width() / 2, 2)}) {
+            if (p.x() < 0 || p.x() >= 477 || p.y() >= 350 || coveredByAControl(p))
+                continue;
+            QVERIFY2(pixel(p.x(), p.y()) == formBack,
+                     qPrintable(QStringLiteral("outside %1 at %2,%3").arg(QLatin1String(control.name)).arg(p.x()).arg(p.y())));
+        }
+    }
+}
+
+void TestWindowLook::formColourShowsBetweenControls()
+{
+    const QImage image = grabWindow();
+    for (QPoint p : {QPoint(2, 2), QPoint(470, 10), QPoint(236, 100), QPoint(150, 212), QPoint(470, 347)})
+        QCOMPARE(image.pixelColor(p * scale), formBack);
+}
+
+void TestWindowLook::everyControlUsesTheFormFont()
+{
+    const QFont font = quiz->window.font();
+    QCOMPARE(font.family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(font.pointSize(), 12);
+    QCOMPARE(font.weight(), QFont::Normal);
+    QVERIFY(!font.italic());
+    for (const Expected &control : controls) {
+        auto *widget = quiz->window.findChild<QWidget *>(QLatin1String(control.name));
+        const QFontInfo resolved(widget->font());
+        QVERIFY2(resolved.family() == QLatin1String("Times New Roman")
+                     || resolved.family() == QLatin1String("Liberation Serif"),
+                 qPrintable(QLatin1String(control.name) + QLatin1String(": ") + resolved.family()));
+        QCOMPARE(resolved.pointSize(), 12);
+        QCOMPARE(resolved.weight(), QFont::Normal);
+        QVERIFY(QFontDatabase::writingSystems(resolved.family()).contains(QFontDatabase::Cyrillic));
+    }
+}
+
+void TestWindowLook::windowIsFixedWithCloseButtonOnly()
+{
+    QWidget &window = quiz->window;
+    QCOMPARE(window.minimumSize(), QSize(477, 350));
+    QCOMPARE(window.maximumSize(), QSize(477, 350));
+    const Qt::WindowFlags flags = window.windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    window.resize(600, 500);
+    QCOMPARE(window.size(), QSize(477, 350));
+}
+
+void TestWindowLook::captionAndApplication()
+{
+    const QString caption = quiz->window.windowTitle();
+    QVERIFY(caption.endsWith(QStringLiteral("   ЗИФ - американски щати")));
+    QVERIFY(!caption.startsWith(QLatin1Char(' ')));
+    QVERIFY(!caption.chopped(QStringLiteral("   ЗИФ - американски щати").size()).contains(QLatin1Char(' ')));
+
+    describeApplication();
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.marvendo"));
+    const QIcon icon = QGuiApplication::windowIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes().value(0), QSize(32, 32));
+    QVERIFY(caption.startsWith(QStringLiteral("marvendo.example.org")));
+}
+
+void TestWindowLook::messageAreaHasFocusAndCaret()
+{
+    QVERIFY(quiz->waitActive());
+    QPlainTextEdit *message = quiz->message();
+    QCOMPARE(QApplication::focusWidget(), message);
+    QVERIFY(message->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    QVERIFY(message->isReadOnly());
+    QVERIFY(message->cursorWidth() > 0);
+    QCOMPARE(message->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    // Keys typed there change nothing the form holds.
+    QTest::keyClicks(message, "abc");
+    QTest::keyClick(message, Qt::Key_Delete);
+    QCOMPARE(quiz->form.Text1(0).Text(), Marvendo::taskText());
+    QCOMPARE(message->toPlainText(), Marvendo::taskText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+void TestWindowLook::tabCyclesThroughTheControls()
+{
+    QVERIFY(quiz->waitActive());
+    const QList<QWidget *> order = {quiz->message(), quiz->list(0), quiz->list(1), quiz->button()};
+    for (int i = 1; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), order.at(i % order.size()));
+    }
+    for (int i = order.size() - 1; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), order.at(i));
+    }
+    for (int i = 0; i <= 4; ++i)
+        QCOMPARE(quiz->label(i)->focusPolicy(), Qt::NoFocus);
+}
+
+void TestWindowLook::screenReadersHearEveryControl()
+{
+    auto name = [](QWidget *widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    QCOMPARE(name(quiz->list(0)), QStringLiteral("Име на щата"));
+    QCOMPARE(name(quiz->list(1)), QStringLiteral("Столица на щата"));
+    QCOMPARE(name(quiz->button()), QStringLiteral("Чисти"));
+    QCOMPARE(name(quiz->label(0)), QStringLiteral("ЗИФ - американски щат и столица"));
+
+    quiz->clickItem(0, 0);
+    quiz->clickItem(1, 0);
+    QCOMPARE(name(quiz->label(4)), QStringLiteral("Невярно: 1"));
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(quiz->message())->textInterface();
+    QVERIFY(text);
+    QVERIFY(text->text(0, text->characterCount()).startsWith(QStringLiteral("Грешка: Айдахо-Idaho")));
+}
+
+QTEST_MAIN(TestWindowLook)
+#include "tst_windowlook.moc"
