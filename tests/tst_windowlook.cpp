@@ -56,6 +56,7 @@ private slots:
     void messageAreaHasFocusAndCaret();
     void tabCyclesThroughTheControls();
     void screenReadersHearEveryControl();
+    void windowsIconMatchesTheWindowIcon();
 
 private:
     QImage grabWindow();
@@ -229,6 +230,27 @@ void TestWindowLook::screenReadersHearEveryControl()
     QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(quiz->message())->textInterface();
     QVERIFY(text);
     QVERIFY(text->text(0, text->characterCount()).startsWith(QStringLiteral("Грешка: Айдахо-Idaho")));
+}
+
+// The .ico is made from the XPM (convert marvendo.xpm marvendo.ico); both
+// must show the same picture.
+void TestWindowLook::windowsIconMatchesTheWindowIcon()
+{
+    const QString icons = QStringLiteral(MARVENDO_SOURCE_DIR "/ui/icons/");
+    const QImage xpm = QImage(icons + QStringLiteral("marvendo.xpm")).convertToFormat(QImage::Format_ARGB32);
+    const QImage ico = QImage(icons + QStringLiteral("marvendo.ico")).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(xpm.size(), QSize(32, 32));
+    QCOMPARE(ico.size(), QSize(32, 32));
+    QVERIFY(QImage(icons + QStringLiteral("marvendo.ico")).colorCount() <= 256);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QColor a = xpm.pixelColor(x, y);
+            const QColor b = ico.pixelColor(x, y);
+            QCOMPARE(b.alpha(), a.alpha());
+            if (a.alpha() > 0)
+                QCOMPARE(b.rgb(), a.rgb());
+        }
+    }
 }
 
 QTEST_MAIN(TestWindowLook)
