@@ -78,12 +78,10 @@ void ChoiceListView::mouseMoveEvent(QMouseEvent *event)
     QListView::mouseMoveEvent(event);
 }
 
-// The second press of a double click arrives as this event alone.
+// The second press of a double click arrives as this event alone. It adds
+// nothing: the first press already chose, and the item under the pointer may
+// since have changed.
 void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (m_pressTookItem) {
-        event->accept();
-        return;
-    }
-    QListView::mouseDoubleClickEvent(event);
+    event->accept();
 }
