@@ -2,6 +2,7 @@
 // window: judging a pair, restarting, a whole deal; then how dealing and
 // judging grow with the size of the table. Prints Markdown tables.
 #include "application.h"
+#include "generatedtable.h"
 #include "marvendo.h"
 #include "marvendowindow.h"
 
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string>
 #include <vector>
 
 namespace {
@@ -160,31 +160,6 @@ void interaction()
                 d.p99, deals.size());
 }
 
-// A table of n made-up rows whose capitals come in scrambled order, as real
-// capitals do, so that the sorted list inserts all over the place.
-class ScaledTable
-{
-public:
-    explicit ScaledTable(int rows)
-    {
-        m_texts.reserve(std::size_t(rows) * 3);
-        for (int k = 0; k < rows; ++k) {
-            const std::string key = std::to_string(100000 + k);
-            const std::string scrambled = std::to_string(100000 + (k * 7919) % rows);
-            m_texts.push_back("Щат " + key + "-State " + key);
-            m_texts.push_back("Град " + scrambled + "-Capital " + scrambled);
-            m_texts.push_back("Голям " + key + "-City " + key);
-        }
-        for (std::size_t i = 0; i < m_texts.size(); i += 3)
-            m_rows.push_back({m_texts[i], m_texts[i + 1], m_texts[i + 2]});
-    }
-    StateTable table() const { return m_rows; }
-
-private:
-    std::vector<std::string> m_texts;
-    std::vector<StateRow> m_rows;
-};
-
 void scale()
 {
     std::printf("| Rows | Deal (Load), form only | Deal, form and window | Judging one pair, mean of the first 200 |\n"
@@ -192,7 +167,7 @@ void scale()
     const int sizes[] = {50, 500, 1000, 2000, 5000};
     std::vector<double> dealMedians, judgingMedians;
     for (int rows : sizes) {
-        const ScaledTable generated(rows);
+        const GeneratedTable generated(rows);
         std::vector<double> dealForm, dealWindow, judging;
         for (int repeat = 0; repeat < 5; ++repeat) {
             Marvendo form(generated.table());

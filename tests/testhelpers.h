@@ -1,12 +1,11 @@
 #pragma once
 
 #include "listbox.h"
+#include "generatedtable.h"
 #include "statetable.h"
 
 #include <QStringList>
 
-#include <string>
-#include <vector>
 
 inline QStringList items(const ListBox &list)
 {
@@ -33,27 +32,3 @@ inline QStringList column(StateTable table, std::string_view StateRow::*cell)
         texts << cellText(row.*cell);
     return texts;
 }
-
-// A table of made-up rows, for forms that must work with any table.
-class GeneratedTable
-{
-public:
-    explicit GeneratedTable(int rows)
-    {
-        m_texts.reserve(std::size_t(rows) * 3);
-        for (int k = 0; k < rows; ++k) {
-            const std::string n = std::to_string(100000 + k);
-            m_texts.push_back("Щат " + n + "-State " + n);
-            m_texts.push_back("Град " + n + "-Capital " + n);
-            m_texts.push_back("Голям " + n + "-City " + n);
-        }
-        for (std::size_t i = 0; i < m_texts.size(); i += 3)
-            m_rows.push_back({m_texts[i], m_texts[i + 1], m_texts[i + 2]});
-    }
-
-    StateTable table() const { return m_rows; }
-
-private:
-    std::vector<std::string> m_texts;
-    std::vector<StateRow> m_rows;
-};

@@ -1,6 +1,9 @@
 #include "application.h"
 
-#include <QGuiApplication>
+#include "marvendo.h"
+#include "marvendowindow.h"
+
+#include <QApplication>
 #include <QIcon>
 
 void describeApplication()
@@ -10,4 +13,16 @@ void describeApplication()
     QGuiApplication::setApplicationVersion(QStringLiteral(MARVENDO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(MARVENDO_APP_ID));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/marvendo.xpm")));
+}
+
+int runQuiz(const std::function<void(QWidget &)> &beforeShow)
+{
+    describeApplication();
+    Marvendo form;
+    MarvendoWindow window(form);
+    form.Load();
+    if (beforeShow)
+        beforeShow(window);
+    window.show();
+    return QApplication::exec();
 }
