@@ -1,5 +1,6 @@
 #include "statetable.h"
 
+#include <QCryptographicHash>
 #include <QSet>
 #include <QString>
 #include <QTest>
@@ -32,12 +33,29 @@ class TestStateTable : public QObject
     Q_OBJECT
 
 private slots:
+    void everyCellIsAsPublished();
     void firstAndLastRows();
     void statesAndCapitalsAreUnique();
     void everyCellIsOneItemText();
     void stateColumnIsInSortedOrder();
     void largestCitiesKeepTheirOwnSpelling();
 };
+
+// Any change to any cell, a letter, a space or the order of the rows, changes
+// this fingerprint of the table as published: one row a line, tab between
+// the cells, UTF-8.
+void TestStateTable::everyCellIsAsPublished()
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const StateRow &row : shippedStateTable()) {
+        const std::string_view cells[] = {row.state, row.capital, row.largestCity};
+        for (std::size_t i = 0; i < std::size(cells); ++i) {
+            hash.addData(QByteArrayView(cells[i].data(), qsizetype(cells[i].size())));
+            hash.addData(i + 1 < std::size(cells) ? "\t" : "\n");
+        }
+    }
+    QCOMPARE(hash.result().toHex(), QByteArray("3a8f5f028bcd8db64ff58a1ef9454b844b3b108470e59b7c3faa83d4dc8837e6"));
+}
 
 void TestStateTable::firstAndLastRows()
 {

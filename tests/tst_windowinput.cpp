@@ -33,6 +33,8 @@ private slots:
     void screenReadersFollowTheFrame();
     void wholeDealByMouse();
     void wholeDealByKeyboardWithoutMouse();
+    void wholeDealByPlainKeys();
+    void movementKeyAtTheEdgeChoosesTheFramedItem();
 
 private:
     std::unique_ptr<QuizWindow> quiz;
@@ -357,6 +359,50 @@ void TestWindowInput::wholeDealByKeyboardWithoutMouse()
     }
     QCOMPARE(quiz->label(3)->text(), QStringLiteral("Вярно: 50"));
     QCOMPARE(quiz->form.wrongCount(), 0);
+}
+
+// Tab and Home only: each Home chooses the first item of its list at once.
+void TestWindowInput::wholeDealByPlainKeys()
+{
+    QVERIFY(quiz->waitActive());
+    auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    };
+    press(Qt::Key_Tab);
+    for (int pair = 50; pair > 0; --pair) {
+        QCOMPARE(quiz->form.List1(0).ListCount(), pair);
+        press(Qt::Key_Home);
+        QCOMPARE(quiz->form.List1(0).ListIndex(), 0);
+        press(Qt::Key_Tab);
+        press(Qt::Key_Home);
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(quiz->judged(), 51 - pair);
+        QCOMPARE(quiz->form.List1(0).ListIndex(), -1);
+        QCOMPARE(quiz->form.List1(1).ListIndex(), -1);
+    }
+    QCOMPARE(quiz->form.List1(1).ListCount(), 0);
+}
+
+void TestWindowInput::movementKeyAtTheEdgeChoosesTheFramedItem()
+{
+    QListView *states = quiz->list(0);
+    QSignalSpy clicks(&quiz->form.List1(0), &ListBox::Click);
+    states->selectionModel()->setCurrentIndex(states->model()->index(49, 0), QItemSelectionModel::NoUpdate);
+    quiz->key(0, Qt::Key_Down);
+    QCOMPARE(quiz->form.List1(0).ListIndex(), 49);
+    quiz->key(0, Qt::Key_End);
+    quiz->key(0, Qt::Key_Down);
+    QCOMPARE(clicks.count(), 1);
+
+    // When that choice judges, the same key press chooses nothing more.
+    quiz->clickItem(1, 0);
+    QCOMPARE(quiz->judged(), 1);
+    states->selectionModel()->setCurrentIndex(states->model()->index(48, 0), QItemSelectionModel::NoUpdate);
+    quiz->clickItem(1, 0);
+    quiz->key(0, Qt::Key_End);
+    QCOMPARE(quiz->judged(), 2);
+    QCOMPARE(quiz->form.List1(0).ListIndex(), -1);
+    QCOMPARE(quiz->form.List1(1).ListIndex(), -1);
 }
 
 QTEST_MAIN(TestWindowInput)

@@ -29,7 +29,36 @@ void ChoiceListView::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    const QPersistentModelIndex framed = currentIndex();
+    const int changes = m_selectionChanges;
     QListView::keyPressEvent(event);
+    // At the top or the bottom a movement key cannot move the frame; like a
+    // classic list box, it then chooses the framed item if nothing is chosen.
+    if (isMovementKey(event) && changes == m_selectionChanges && framed.isValid() && framed == currentIndex())
+        selectFramedItem();
+}
+
+bool ChoiceListView::isMovementKey(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ChoiceListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    ++m_selectionChanges;
+    QListView::selectionChanged(selected, deselected);
 }
 
 bool ChoiceListView::moveFocusFrame(QKeyEvent *event)

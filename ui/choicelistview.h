@@ -23,8 +23,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
+    static bool isMovementKey(const QKeyEvent *event);
     bool moveFocusFrame(QKeyEvent *event);
     void selectFramedItem();
 
@@ -32,4 +34,5 @@ private:
     // gesture, a drag or the second half of a double click, must not pick
     // the item that moved up under the pointer.
     bool m_pressTookItem = false;
+    int m_selectionChanges = 0;
 };
