@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QStyleFactory>
 
 #include <memory>
 
@@ -49,6 +50,8 @@ private slots:
 
     void controlsStandWhereDesigned();
     void coloursFillTheirRectangles();
+    void buttonKeepsItsColourInEveryStyle_data();
+    void buttonKeepsItsColourInEveryStyle();
     void formColourShowsBetweenControls();
     void everyControlUsesTheFormFont();
     void windowIsFixedWithCloseButtonOnly();
@@ -122,6 +125,27 @@ void TestWindowLook::coloursFillTheirRectangles()
                      qPrintable(QStringLiteral("outside %1 at %2,%3").arg(QLatin1String(control.name)).arg(p.x()).arg(p.y())));
         }
     }
+}
+
+void TestWindowLook::buttonKeepsItsColourInEveryStyle_data()
+{
+    QTest::addColumn<QString>("style");
+    for (const QString &style : QStyleFactory::keys())
+        QTest::newRow(qPrintable(style)) << style;
+}
+
+void TestWindowLook::buttonKeepsItsColourInEveryStyle()
+{
+    QFETCH(QString, style);
+    const QString previous = QApplication::style()->name();
+    QApplication::setStyle(style);
+    QPushButton *button = quiz->button();
+    const QImage image = button->grab().toImage();
+    QApplication::setStyle(previous);
+    const qreal dpr = image.devicePixelRatio();
+    const QColor face(255, 128, 128);
+    QCOMPARE(image.pixelColor((QPointF(6, button->height() / 2) * dpr).toPoint()), face);
+    QCOMPARE(image.pixelColor((QPointF(button->width() - 7, 6) * dpr).toPoint()), face);
 }
 
 void TestWindowLook::formColourShowsBetweenControls()
