@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QTimer>
 #include <QStyleFactory>
 
 #include <memory>
@@ -56,6 +57,7 @@ private slots:
     void everyControlUsesTheFormFont();
     void windowIsFixedWithCloseButtonOnly();
     void captionAndApplication();
+    void closingTheWindowEndsTheProgram();
     void messageAreaHasFocusAndCaret();
     void tabCyclesThroughTheControls();
     void screenReadersHearEveryControl();
@@ -203,6 +205,18 @@ void TestWindowLook::captionAndApplication()
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes().value(0), QSize(32, 32));
     QVERIFY(caption.startsWith(QStringLiteral("marvendo.example.org")));
+}
+
+void TestWindowLook::closingTheWindowEndsTheProgram()
+{
+    // The event loop ends by itself once the window closes; the second timer
+    // only keeps a broken build from hanging.
+    QTimer::singleShot(0, &quiz->window, &QWidget::close);
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
 }
 
 void TestWindowLook::messageAreaHasFocusAndCaret()
