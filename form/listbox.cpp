@@ -72,8 +72,7 @@ void ListBox::Clear()
     ProgramChange change(*this);
     beginResetModel();
     m_items.clear();
-    endResetModel();
-    m_selection.clear();
+    endResetModel();  // the selection model forgets the selection with the items
 }
 
 void ListBox::setListIndex(int index)

@@ -36,13 +36,13 @@ public:
     }
 
     QString step();
-    QString check(const Snapshot &before) const;
+    QString check(const Snapshot &before);
     Snapshot snapshot() const;
 
 private:
     QString clickSomewhere(bool twice);
     QString pressKey();
-    QString verdictError(const Snapshot &before, const Snapshot &after) const;
+    QString verdictError(const Snapshot &before, const Snapshot &after);
     QString orderError(const QStringList &shown, const QStringList &reference) const;
 
     QuizWindow &m_quiz;
@@ -135,10 +135,9 @@ QString Monkey::orderError(const QStringList &shown, const QStringList &referenc
     return {};
 }
 
-QString Monkey::check(const Snapshot &before) const
+QString Monkey::check(const Snapshot &before)
 {
-    const Marvendo &form = m_quiz.form;
-    auto &f = const_cast<Marvendo &>(form);
+    Marvendo &f = m_quiz.form;
     const Snapshot now = snapshot();
 
     if (items(f.List1(2)) != m_states || items(f.List1(3)) != m_capitals || items(f.List1(4)) != m_largest)
@@ -171,9 +170,9 @@ QString Monkey::check(const Snapshot &before) const
 
 // When a pair was judged: exactly one, both items gone, no selection left,
 // and the verdict names the gone pair as the table judges it.
-QString Monkey::verdictError(const Snapshot &before, const Snapshot &after) const
+QString Monkey::verdictError(const Snapshot &before, const Snapshot &after)
 {
-    auto &form = const_cast<Marvendo &>(m_quiz.form);
+    Marvendo &form = m_quiz.form;
     const bool restarted = after.states.size() > before.states.size();
     if (restarted || after.states.size() == before.states.size())
         return {};

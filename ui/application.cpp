@@ -18,8 +18,8 @@ int runQuiz(const std::function<void(QWidget &)> &beforeShow)
 {
     describeApplication();
     Marvendo form;
-    MarvendoWindow window(form);
     form.Load();
+    MarvendoWindow window(form);
     if (beforeShow)
         beforeShow(window);
     window.show();

@@ -37,8 +37,8 @@ int main(int argc, char *argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     Marvendo form;
-    MarvendoWindow window(form);
     form.Load();
+    MarvendoWindow window(form);
     window.show();
     if (!save(window, out.filePath(QStringLiteral("marvendo-dealt.png"))))
         return 1;
