@@ -63,8 +63,9 @@ void Marvendo::connectEvents()
         connect(m_command1[i], &CommandButton::Click, this, [this, i] { Command1_Click(i); });
 }
 
-// Deals a fresh quiz: the states in table order, the capitals re-ordered by
-// their sorted list, so no capital stands beside its own state.
+// Deals a fresh quiz: row by row, each state and its capital, and each
+// sorted list puts its item in alphabetical place. A capital's place then
+// comes from its own name, not from its state's, which is what mixes them.
 void Marvendo::FillLists()
 {
     const int n = List1(2).ListCount();

@@ -16,6 +16,21 @@ inline void typeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
 }
 
+// A mouse event as the window system delivers it, with its own time, so that
+// presses close together make a double click or a longer burst.
+inline void windowMouseEvent(QWindow *window, QEvent::Type type, Qt::MouseButton button, QPoint at, int msAfterLast)
+{
+    static Qt::MouseButtons held;
+    if (type == QEvent::MouseButtonPress)
+        held |= button;
+    else if (type == QEvent::MouseButtonRelease)
+        held &= ~button;
+    QTest::lastMouseTimestamp += msAfterLast;
+    qt_handleMouseEvent(window, at, window->mapToGlobal(at), held, type == QEvent::MouseMove ? Qt::NoButton : button,
+                        type, Qt::NoModifier, QTest::lastMouseTimestamp);
+    QCoreApplication::processEvents();
+}
+
 // The real window over a freshly loaded form, and the player's hands on it.
 struct QuizWindow
 {

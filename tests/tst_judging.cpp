@@ -43,6 +43,7 @@ private slots:
     void randomDealsKeepTheCount_data();
     void randomDealsKeepTheCount();
     void lastMatchingRowWins();
+    void matchingHeedsLetterCase();
 
 private:
     Marvendo *form = nullptr;
@@ -243,6 +244,22 @@ void TestJudging::lastMatchingRowWins()
     twice.List1(0).choose(0);
     twice.List1(1).choose(0);
     QVERIFY(twice.Text1(0).Text().endsWith(QStringLiteral("Най-големият град в щата е: Втори-Second")));
+}
+
+void TestJudging::matchingHeedsLetterCase()
+{
+    // Two states that differ only in letter case: a capital is right only
+    // for the row it stands in.
+    const StateRow rows[] = {
+        {"Щат-A", "Град-A", "Голям-A"},
+        {"щат-a", "Друг-B", "Голям-B"},
+    };
+    Marvendo form{StateTable{rows}};
+    form.Load();
+    pick(form, 0, QStringLiteral("щат-a"));
+    pick(form, 1, QStringLiteral("Град-A"));
+    QCOMPARE(form.Text1(0).Text(), QStringLiteral("Грешка: щат-a Град-A") + crlf);
+    QCOMPARE(form.wrongCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestJudging)

@@ -6,6 +6,7 @@
 
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <memory>
 
@@ -19,6 +20,8 @@ struct Snapshot
     QStringList capitals;
     int correct = 0;
     int wrong = 0;
+    int stateChosen = -1;
+    int capitalChosen = -1;
 };
 
 class Monkey
@@ -41,6 +44,7 @@ public:
 
 private:
     QString clickSomewhere(bool twice);
+    QString rougherMouse();
     QString pressKey();
     QString verdictError(const Snapshot &before, const Snapshot &after);
     QString orderError(const QStringList &shown, const QStringList &reference) const;
@@ -48,6 +52,8 @@ private:
     QuizWindow &m_quiz;
     QRandomGenerator m_random;
     const bool m_eventLoopBetweenInputs;
+    bool m_expectNoChoice = false;  // the last input was another button than the left
+    bool m_menuOnAList = false;
     QStringList m_states;
     QStringList m_capitals;
     QStringList m_largest;
@@ -56,21 +62,69 @@ private:
 Snapshot Monkey::snapshot() const
 {
     return {items(m_quiz.form.List1(0)), items(m_quiz.form.List1(1)), m_quiz.form.correctCount(),
-            m_quiz.form.wrongCount()};
+            m_quiz.form.wrongCount(), m_quiz.form.List1(0).ListIndex(), m_quiz.form.List1(1).ListIndex()};
 }
 
 QString Monkey::step()
 {
     if (m_eventLoopBetweenInputs)
         QCoreApplication::processEvents();
+    m_expectNoChoice = false;
     const int dice = m_random.bounded(1000);
     if (dice < 4) {
         QTest::mouseClick(m_quiz.button(), Qt::LeftButton);
         return QStringLiteral("restart");
     }
+    if (dice < 120)
+        return rougherMouse();
     if (dice < 450)
-        return clickSomewhere(dice < 60);
+        return clickSomewhere(dice < 180);
     return pressKey();
+}
+
+// Bursts of three or four quick clicks, drags in small steps, and clicks of
+// the right and middle buttons, as the window system delivers them.
+QString Monkey::rougherMouse()
+{
+    QWindow *window = m_quiz.window.windowHandle();
+    auto randomPoint = [this] {
+        return QPoint(m_random.bounded(m_quiz.window.width()), m_random.bounded(m_quiz.window.height()));
+    };
+    const QPoint at = randomPoint();
+    const int kind = m_random.bounded(3);
+    QString what;
+    if (kind == 0) {
+        const int presses = 3 + m_random.bounded(2);
+        for (int i = 0; i < presses; ++i) {
+            windowMouseEvent(window, QEvent::MouseButtonPress, Qt::LeftButton, at, i == 0 ? 1000 : 60);
+            windowMouseEvent(window, QEvent::MouseButtonRelease, Qt::LeftButton, at, 30);
+        }
+        what = QStringLiteral("%1 quick clicks").arg(presses);
+    } else if (kind == 1) {
+        const QPoint to = randomPoint();
+        windowMouseEvent(window, QEvent::MouseButtonPress, Qt::LeftButton, at, 1000);
+        for (int step = 1; step <= 8; ++step)
+            windowMouseEvent(window, QEvent::MouseMove, Qt::LeftButton, at + (to - at) * step / 8, 15);
+        windowMouseEvent(window, QEvent::MouseButtonRelease, Qt::LeftButton, to, 15);
+        what = QStringLiteral("drag to %1,%2").arg(to.x()).arg(to.y());
+    } else {
+        const Qt::MouseButton button = m_random.bounded(2) ? Qt::RightButton : Qt::MiddleButton;
+        // The message area offers a menu (copy, select all): close it as a
+        // player would; the lists must offer none.
+        QTimer::singleShot(0, &m_quiz.window, [this] {
+            if (QWidget *menu = QApplication::activePopupWidget()) {
+                for (QObject *owner = menu; owner; owner = owner->parent())
+                    m_menuOnAList |= owner == m_quiz.list(0) || owner == m_quiz.list(1);
+                menu->close();
+            }
+        });
+        windowMouseEvent(window, QEvent::MouseButtonPress, button, at, 1000);
+        windowMouseEvent(window, QEvent::MouseButtonRelease, button, at, 30);
+        m_expectNoChoice = true;
+        what = button == Qt::RightButton ? QStringLiteral("right click") : QStringLiteral("middle click");
+    }
+    QTest::lastMouseTimestamp += 1000;
+    return QStringLiteral("%1 from %2,%3").arg(what).arg(at.x()).arg(at.y());
 }
 
 QString Monkey::clickSomewhere(bool twice)
@@ -97,9 +151,10 @@ QString Monkey::clickSomewhere(bool twice)
 
 QString Monkey::pressKey()
 {
-    static const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Home,     Qt::Key_End,
-                                   Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Tab,   Qt::Key_Space,
-                                   Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backtab, Qt::Key_Delete};
+    static const Qt::Key keys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left,  Qt::Key_Right,
+                                   Qt::Key_Home,   Qt::Key_End,      Qt::Key_PageUp, Qt::Key_PageDown,
+                                   Qt::Key_Tab,    Qt::Key_Space,    Qt::Key_Return, Qt::Key_Enter,
+                                   Qt::Key_Escape, Qt::Key_Backtab,  Qt::Key_Delete};
     static const QString letters = QStringLiteral("айбвгдзиклмнопрстуфхчшюяabcnoxz");
 
     QWidget *target = QApplication::focusWidget();
@@ -139,6 +194,11 @@ QString Monkey::check(const Snapshot &before)
 {
     Marvendo &f = m_quiz.form;
     const Snapshot now = snapshot();
+    if (m_expectNoChoice && (now.states != before.states || now.stateChosen != before.stateChosen
+                             || now.capitalChosen != before.capitalChosen))
+        return QStringLiteral("another button than the left one chose");
+    if (std::exchange(m_menuOnAList, false))
+        return QStringLiteral("a list opened a context menu");
 
     if (items(f.List1(2)) != m_states || items(f.List1(3)) != m_capitals || items(f.List1(4)) != m_largest)
         return QStringLiteral("a reference list changed");

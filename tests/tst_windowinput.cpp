@@ -4,8 +4,44 @@
 #include <QAccessible>
 #include <QSignalSpy>
 #include <QTextBlock>
+#include <QToolTip>
 
 #include <memory>
+
+namespace {
+
+// One step of a gesture on the state list: a press, move or release over an
+// item (row -1: just below the last one), some milliseconds after the last.
+struct MouseStep
+{
+    QEvent::Type type;
+    Qt::MouseButton button;
+    int row;
+    int msAfterLast;
+};
+using Gesture = QList<MouseStep>;
+
+Gesture clicks(int row, int times, Qt::MouseButton button = Qt::LeftButton)
+{
+    Gesture gesture;
+    for (int i = 0; i < times; ++i)
+        gesture << MouseStep{QEvent::MouseButtonPress, button, row, 60}
+                << MouseStep{QEvent::MouseButtonRelease, button, row, 30};
+    return gesture;
+}
+
+Gesture sweepUpFromBelow(int rows)
+{
+    Gesture gesture{{QEvent::MouseButtonPress, Qt::LeftButton, -1, 600}};
+    for (int row = rows - 1; row >= 0; --row)
+        gesture << MouseStep{QEvent::MouseMove, Qt::LeftButton, row, 20};
+    gesture << MouseStep{QEvent::MouseButtonRelease, Qt::LeftButton, 0, 20};
+    return gesture;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Gesture)
 
 class TestWindowInput : public QObject
 {
@@ -16,7 +52,12 @@ private slots:
     void cleanup();
 
     void viewsShowTheDeal();
+    void pressingTheButtonRestarts_data();
     void pressingTheButtonRestarts();
+    void roughMouseInputJudgesOnce_data();
+    void roughMouseInputJudgesOnce();
+    void messageAreaStartsNoTextDrag();
+    void longItemsShowWholeWithATooltip();
     void mouseClicksJudgeAPair();
     void clickBelowTheItemsSelectsNothing();
     void playerCannotClearASelection();
@@ -62,14 +103,29 @@ void TestWindowInput::viewsShowTheDeal()
     QCOMPARE(quiz->button()->text(), QStringLiteral("Чисти"));
 }
 
+void TestWindowInput::pressingTheButtonRestarts_data()
+{
+    QTest::addColumn<QTestEventList>("press");
+    QTestEventList click, space, ret, enter;
+    click.addMouseClick(Qt::LeftButton);
+    space.addKeyClick(Qt::Key_Space);
+    ret.addKeyClick(Qt::Key_Return);
+    enter.addKeyClick(Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::newRow("click") << click;
+    QTest::newRow("Space") << space;
+    QTest::newRow("Return") << ret;
+    QTest::newRow("keypad Enter") << enter;
+}
+
 void TestWindowInput::pressingTheButtonRestarts()
 {
+    QFETCH(QTestEventList, press);
     quiz->clickItem(0, 0);
     quiz->clickItem(1, 0);
     quiz->clickItem(0, 4);
     QCOMPARE(quiz->form.List1(0).ListCount(), 49);
 
-    QTest::mouseClick(quiz->button(), Qt::LeftButton);
+    press.simulate(quiz->button());
 
     QCOMPARE(quiz->list(0)->model()->rowCount(), 50);
     QCOMPARE(quiz->list(1)->model()->rowCount(), 50);
@@ -77,6 +133,97 @@ void TestWindowInput::pressingTheButtonRestarts()
     QCOMPARE(quiz->message()->toPlainText(), QString());
     QCOMPARE(quiz->label(3)->text(), QStringLiteral("Вярно:"));
     QCOMPARE(quiz->label(4)->text(), QStringLiteral("Невярно:"));
+}
+
+void TestWindowInput::roughMouseInputJudgesOnce_data()
+{
+    QTest::addColumn<int>("statesLeft");
+    QTest::addColumn<Gesture>("gesture");
+    QTest::addColumn<int>("judged");
+    QTest::addColumn<int>("stateChosen");
+
+    const Gesture slowClick{{QEvent::MouseButtonPress, Qt::LeftButton, 1, 600},
+                            {QEvent::MouseButtonRelease, Qt::LeftButton, 1, 30}};
+    QTest::newRow("single click") << 50 << clicks(1, 1) << 1 << -1;
+    QTest::newRow("triple click") << 50 << clicks(1, 3) << 1 << -1;
+    QTest::newRow("quadruple click") << 50 << clicks(1, 4) << 1 << -1;
+    QTest::newRow("a slow second click chooses") << 50 << clicks(1, 1) + slowClick << 1 << 1;
+    QTest::newRow("sweep up from below the items") << 3 << sweepUpFromBelow(3) << 1 << -1;
+    QTest::newRow("right click") << 50 << clicks(1, 1, Qt::RightButton) << 0 << -1;
+    QTest::newRow("middle click") << 50 << clicks(1, 1, Qt::MiddleButton) << 0 << -1;
+}
+
+// With a capital chosen, a gesture on the states judges once, and nothing
+// else of it or of its burst of clicks chooses.
+void TestWindowInput::roughMouseInputJudgesOnce()
+{
+    QFETCH(int, statesLeft);
+    QFETCH(Gesture, gesture);
+    QFETCH(int, judged);
+    QFETCH(int, stateChosen);
+    while (quiz->form.List1(0).ListCount() > statesLeft) {
+        quiz->form.List1(0).choose(0);
+        quiz->form.List1(1).choose(0);
+    }
+    const int before = quiz->judged();
+    quiz->clickItem(1, 0);
+
+    QListView *states = quiz->list(0);
+    for (const MouseStep &step : gesture) {
+        const QPoint inView = step.row < 0 ? QPoint(20, states->visualRect(states->model()->index(statesLeft - 1, 0)).bottom() + 8)
+                                           : quiz->itemCentre(0, step.row);
+        windowMouseEvent(quiz->window.windowHandle(), step.type, step.button,
+                         states->viewport()->mapTo(&quiz->window, inView), step.msAfterLast);
+    }
+    QTest::lastMouseTimestamp += 1000;
+
+    QCOMPARE(quiz->judged(), before + judged);
+    QCOMPARE(quiz->form.List1(0).ListIndex(), stateChosen);
+    QCOMPARE(quiz->form.List1(1).ListIndex(), judged ? -1 : 0);
+}
+
+// A word chosen by a double click, then pressed and dragged out of the area
+// in small steps: the press starts a new selection instead of a text drag,
+// which would keep hold of the mouse, and the window goes on answering.
+void TestWindowInput::messageAreaStartsNoTextDrag()
+{
+    QVERIFY(quiz->waitActive());
+    QPlainTextEdit *area = quiz->message();
+    QTextCursor word(area->document());
+    word.setPosition(12);
+    const QPoint at = area->cursorRect(word).center();
+
+    QTest::mouseDClick(area->viewport(), Qt::LeftButton, {}, at);
+    const QString chosenWord = area->textCursor().selectedText();
+    QVERIFY(!chosenWord.isEmpty());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // not a triple click
+    QTest::mousePress(area->viewport(), Qt::LeftButton, {}, at);
+    for (int up = 6; up <= 36; up += 6)
+        QTest::mouseMove(area->viewport(), at - QPoint(0, up));
+    QTest::qWait(100);
+    QTest::mouseRelease(area->viewport(), Qt::LeftButton, {}, at - QPoint(0, 36));
+
+    const QString selected = area->textCursor().selectedText();
+    QVERIFY2(!selected.isEmpty() && selected != chosenWord, qPrintable(selected));
+    quiz->clickItem(0, 3);
+    QCOMPARE(quiz->form.List1(0).ListIndex(), 3);
+}
+
+void TestWindowInput::longItemsShowWholeWithATooltip()
+{
+    QListView *states = quiz->list(0);
+    QCOMPARE(states->textElideMode(), Qt::ElideNone);
+    auto hover = [this, states](const QString &text) {
+        const QPoint at = quiz->itemCentre(0, indexOf(quiz->form.List1(0), text));
+        QHelpEvent help(QEvent::ToolTip, at, states->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(states->viewport(), &help);
+    };
+    const QString carolina = QStringLiteral("Северна Каролина-North Carolina");
+    hover(carolina);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), carolina);
+    hover(QStringLiteral("Юта-Utah"));
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestWindowInput::mouseClicksJudgeAPair()
@@ -174,6 +321,8 @@ void TestWindowInput::everySelectingKeyRaisesOneClick_data()
 
     QTest::newRow("Down") << 4 << QStringLiteral("Down") << 5 << 1;
     QTest::newRow("Up") << 4 << QStringLiteral("Up") << 3 << 1;
+    QTest::newRow("Right") << 4 << QStringLiteral("Right") << 5 << 1;
+    QTest::newRow("Left") << 4 << QStringLiteral("Left") << 3 << 1;
     QTest::newRow("Home") << 4 << QStringLiteral("Home") << 0 << 1;
     QTest::newRow("End") << 4 << QStringLiteral("End") << 49 << 1;
     QTest::newRow("PageDown") << 0 << QStringLiteral("PageDown") << -2 << 1;
@@ -193,13 +342,16 @@ void TestWindowInput::everySelectingKeyRaisesOneClick()
     quiz->clickItem(0, start);
     QSignalSpy clicks(&quiz->form.List1(0), &ListBox::Click);
     QListView *view = quiz->list(0);
-    if (keys == QLatin1String("Down")) quiz->key(0, Qt::Key_Down);
-    else if (keys == QLatin1String("Up")) quiz->key(0, Qt::Key_Up);
-    else if (keys == QLatin1String("Home")) quiz->key(0, Qt::Key_Home);
-    else if (keys == QLatin1String("End")) quiz->key(0, Qt::Key_End);
-    else if (keys == QLatin1String("PageDown")) quiz->key(0, Qt::Key_PageDown);
-    else if (keys == QLatin1String("PageUp")) quiz->key(0, Qt::Key_PageUp);
-    else typeText(view, keys);
+    static const QHash<QString, Qt::Key> named = {
+        {QStringLiteral("Down"), Qt::Key_Down},         {QStringLiteral("Up"), Qt::Key_Up},
+        {QStringLiteral("Right"), Qt::Key_Right},       {QStringLiteral("Left"), Qt::Key_Left},
+        {QStringLiteral("Home"), Qt::Key_Home},         {QStringLiteral("End"), Qt::Key_End},
+        {QStringLiteral("PageDown"), Qt::Key_PageDown}, {QStringLiteral("PageUp"), Qt::Key_PageUp},
+    };
+    if (named.contains(keys))
+        quiz->key(0, named.value(keys));
+    else
+        typeText(view, keys);
 
     const int now = quiz->form.List1(0).ListIndex();
     if (expected == -2)
@@ -251,6 +403,8 @@ void TestWindowInput::ctrlMovesTheFrameOnly_data()
     QTest::addColumn<int>("expected");
     QTest::newRow("Down") << int(Qt::Key_Down) << 11;
     QTest::newRow("Up") << int(Qt::Key_Up) << 9;
+    QTest::newRow("Right") << int(Qt::Key_Right) << 11;
+    QTest::newRow("Left") << int(Qt::Key_Left) << 9;
     QTest::newRow("Home") << int(Qt::Key_Home) << 0;
     QTest::newRow("End") << int(Qt::Key_End) << 49;
     QTest::newRow("PageDown") << int(Qt::Key_PageDown) << -2;

@@ -2,6 +2,8 @@
 #include "quizwindow.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QtEndian>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTimer>
@@ -62,6 +64,8 @@ private slots:
     void tabCyclesThroughTheControls();
     void screenReadersHearEveryControl();
     void windowsIconMatchesTheWindowIcon();
+    void labelsAreCentred();
+    void theProgramStartsDealt();
 
 private:
     QImage grabWindow();
@@ -270,8 +274,8 @@ void TestWindowLook::screenReadersHearEveryControl()
     QVERIFY(text->text(0, text->characterCount()).startsWith(QStringLiteral("Грешка: Айдахо-Idaho")));
 }
 
-// The .ico is made from the XPM (convert marvendo.xpm marvendo.ico); both
-// must show the same picture.
+// The .ico is made from the XPM (ui/icons/xpm2ico.py); both must show the
+// same picture, and the .ico holds one 256-colour image.
 void TestWindowLook::windowsIconMatchesTheWindowIcon()
 {
     const QString icons = QStringLiteral(MARVENDO_SOURCE_DIR "/ui/icons/");
@@ -279,7 +283,13 @@ void TestWindowLook::windowsIconMatchesTheWindowIcon()
     const QImage ico = QImage(icons + QStringLiteral("marvendo.ico")).convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(xpm.size(), QSize(32, 32));
     QCOMPARE(ico.size(), QSize(32, 32));
-    QVERIFY(QImage(icons + QStringLiteral("marvendo.ico")).colorCount() <= 256);
+    QFile file(icons + QStringLiteral("marvendo.ico"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    auto word = [&bytes](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
+    QCOMPARE(word(4), 1);   // images
+    QCOMPARE(word(12), 8);  // bits per pixel, in the directory
+    QCOMPARE(word(int(qFromLittleEndian<quint32>(bytes.constData() + 18)) + 14), 8);  // and in the bitmap
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             const QColor a = xpm.pixelColor(x, y);
@@ -289,6 +299,52 @@ void TestWindowLook::windowsIconMatchesTheWindowIcon()
                 QCOMPARE(b.rgb(), a.rgb());
         }
     }
+}
+
+// Each label's text, trailing space included, stands in the middle of its
+// strip, to a pixel.
+void TestWindowLook::labelsAreCentred()
+{
+    for (int i = 0; i <= 4; ++i) {
+        QLabel *label = quiz->label(i);
+        const QImage image = label->grab().toImage();
+        const qreal dpr = image.devicePixelRatio();
+        const QString text = label->text();
+        const qreal trailing = label->fontMetrics().horizontalAdvance(text)
+                               - label->fontMetrics().horizontalAdvance(text.trimmed());
+        const QColor back = image.pixelColor(0, 0);
+        int left = image.width(), right = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != back) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        QVERIFY2(right >= left, "the label shows no text");
+        const int rightMargin = image.width() - 1 - right;
+        QVERIFY2(std::abs(left + trailing * dpr - rightMargin) <= 2 * dpr,
+                 qPrintable(QStringLiteral("Label1_%1: %2 px left, %3 px right").arg(i).arg(left).arg(image.width() - 1 - right)));
+    }
+}
+
+// The program as main() runs it: dealt before the window shows, and done
+// when the window closes.
+void TestWindowLook::theProgramStartsDealt()
+{
+    quiz.reset();
+    int states = -1, capitals = -1;
+    const int status = runQuiz([&](QWidget &window) {
+        QTimer::singleShot(0, &window, [&] {
+            states = window.findChild<QListView *>(QStringLiteral("List1_0"))->model()->rowCount();
+            capitals = window.findChild<QListView *>(QStringLiteral("List1_1"))->model()->rowCount();
+            window.close();
+        });
+    });
+    QCOMPARE(status, 0);
+    QCOMPARE(states, 50);
+    QCOMPARE(capitals, 50);
 }
 
 QTEST_MAIN(TestWindowLook)

@@ -2,10 +2,12 @@
 
 #include "choicelistview.h"
 #include "marvendo.h"
+#include "messagearea.h"
+#include "verdictannouncer.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace FormGeometry;
@@ -14,11 +16,24 @@ const QString MarvendoWindow::caption = QStringLiteral("marvendo.example.org   �
 
 namespace {
 
-// The message area shows CR LF line breaks as plain line breaks.
-QString shownText(QString text)
+// Return and Enter press the focused button, as Space does.
+class PushButton : public QPushButton
 {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !(event->modifiers() & ~Qt::KeypadModifier)) {
+            click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 QString buttonStyle(const QColor &back)
 {
@@ -42,6 +57,7 @@ MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent) : QWidget(parent
     setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal));
 
     auto *message = addMessageArea(form.Text1(0));
+    new VerdictAnnouncer(form.Text1(0), this);
     addLabel(form.Label1(0), "Label1_0", title, headingBack);
     addLabel(form.Label1(1), "Label1_1", stateHeading, headingBack);
     addLabel(form.Label1(2), "Label1_2", capitalHeading, headingBack);
@@ -106,23 +122,18 @@ QListView *MarvendoWindow::addList(ListBox &list, const char *name, TwipRect pla
 
 QPlainTextEdit *MarvendoWindow::addMessageArea(TextBox &text)
 {
-    auto *edit = new QPlainTextEdit(shownText(text.Text()), this);
-    edit->setObjectName(QStringLiteral("Text1_0"));
-    edit->setReadOnly(true);
-    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    edit->setTabChangesFocus(true);
-    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit->setAccessibleName(QStringLiteral("Съобщение"));
-    edit->setGeometry(toPixels(messageArea));
-    connect(&text, &TextBox::textChanged, edit,
-            [edit](const QString &newText) { edit->setPlainText(shownText(newText)); });
-    return edit;
+    auto *area = new MessageArea(this);
+    area->setObjectName(QStringLiteral("Text1_0"));
+    area->setAccessibleName(QStringLiteral("Съобщение"));
+    area->setGeometry(toPixels(messageArea));
+    area->showText(text.Text());
+    connect(&text, &TextBox::textChanged, area, &MessageArea::showText);
+    return area;
 }
 
 QPushButton *MarvendoWindow::addButton(CommandButton &button)
 {
-    auto *widget = new QPushButton(button.Caption(), this);
+    auto *widget = new PushButton(button.Caption(), this);
     widget->setObjectName(QStringLiteral("Command1_0"));
     widget->setAutoDefault(false);
     widget->setStyleSheet(buttonStyle(buttonBack));

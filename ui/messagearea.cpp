@@ -1,0 +1,34 @@
+#include "messagearea.h"
+
+#include <QMouseEvent>
+
+MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setTabChangesFocus(true);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setAcceptDrops(false);
+}
+
+// The form breaks lines with CR LF; the area shows them as plain breaks.
+void MessageArea::showText(const QString &text)
+{
+    setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+// A press inside the selection is where a text drag would begin: make it
+// an ordinary press that starts a new selection instead.
+void MessageArea::mousePressEvent(QMouseEvent *event)
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection() && event->button() == Qt::LeftButton && !(event->modifiers() & Qt::ShiftModifier)) {
+        const int at = cursorForPosition(event->position().toPoint()).position();
+        if (at >= cursor.selectionStart() && at <= cursor.selectionEnd()) {
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+    QPlainTextEdit::mousePressEvent(event);
+}
