@@ -109,17 +109,21 @@ QString Monkey::rougherMouse()
         what = QStringLiteral("drag to %1,%2").arg(to.x()).arg(to.y());
     } else {
         const Qt::MouseButton button = m_random.bounded(2) ? Qt::RightButton : Qt::MiddleButton;
-        // The message area offers a menu (copy, select all): close it as a
-        // player would; the lists must offer none.
-        QTimer::singleShot(0, &m_quiz.window, [this] {
+        // The message area offers a menu (copy, select all), on some systems
+        // at the press and on others at the release: close it as a player
+        // would. The lists must offer none.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, &m_quiz.window, [this] {
             if (QWidget *menu = QApplication::activePopupWidget()) {
                 for (QObject *owner = menu; owner; owner = owner->parent())
                     m_menuOnAList |= owner == m_quiz.list(0) || owner == m_quiz.list(1);
                 menu->close();
             }
         });
+        closer.start(10);
         windowMouseEvent(window, QEvent::MouseButtonPress, button, at, 1000);
         windowMouseEvent(window, QEvent::MouseButtonRelease, button, at, 30);
+        QTest::qWait(20);
         m_expectNoChoice = true;
         what = button == Qt::RightButton ? QStringLiteral("right click") : QStringLiteral("middle click");
     }

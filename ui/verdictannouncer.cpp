@@ -35,7 +35,7 @@ VerdictAnnouncer::VerdictAnnouncer(TextBox &message, QWidget *parent) : QWidget(
 void VerdictAnnouncer::announce()
 {
     hide();
-    const QString verdict = m_message.Text().replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    const QString verdict = m_message.Text().replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
     if (verdict.isEmpty())
         return;
     setAccessibleName(verdict);

@@ -1,0 +1,134 @@
+"""The real program on a real X server, as a pupil and a screen reader meet it.
+
+usage: check_real_window.py MARVENDO
+Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
+-- /usr/bin/python3 ...). Starts the program as main() starts it, reads the
+caption the window system shows, plays one pair with real input (xdotool)
+and listens to what AT-SPI tells a screen reader. Also starts it without a
+display.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CAPTION = "marvendo.example.org   ЗИФ - американски щати"
+VERDICT = "Грешка: Айдахо-Idaho Анаполис-Annapolis"
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message)
+
+
+def pump(seconds):
+    """Lets AT-SPI deliver its events for a while."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if not context.iteration(False):
+            time.sleep(0.01)
+
+
+def wait_for(what, find, seconds=15):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        pump(0.1)
+    raise SystemExit(f"FAIL: {what} did not appear")
+
+
+def xdotool(*args, check=True):
+    return subprocess.run(["xdotool", *args], check=check, capture_output=True, text=True).stdout.strip()
+
+
+def without_display(program):
+    for display in (None, ":4242"):
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        if display:
+            env["DISPLAY"] = display
+        run = subprocess.run([program], env=env, capture_output=True, text=True, timeout=30)
+        lines = run.stderr.splitlines()
+        check(run.returncode == 1, f"DISPLAY={display}: exit status {run.returncode}, not 1")
+        check(len(lines) == 1 and "графичен" in lines[0] and "graphical" in lines[0],
+              f"DISPLAY={display}: stderr is not one plain line: {run.stderr!r}")
+
+
+def find_app():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app and app.name == "marvendo":
+            return app
+    return None
+
+
+def find(root, role, name):
+    return pyatspi.findDescendant(root, lambda o: o.getRoleName() == role and o.name == name)
+
+
+def centre(accessible):
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return str(box.x + box.width // 2), str(box.y + box.height // 2)
+
+
+def play(program):
+    runtime = tempfile.mkdtemp()
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime)
+    process = subprocess.Popen([program], env=env)
+    try:
+        window = wait_for("the window", lambda: xdotool("search", "--name", "ЗИФ", check=False).split()[:1])[0]
+        name = subprocess.run(["xprop", "-id", window, "_NET_WM_NAME"], capture_output=True, text=True).stdout
+        check(name.strip() == f'_NET_WM_NAME(UTF8_STRING) = "{CAPTION}"', f"the window system shows {name!r}")
+
+        app = wait_for("the program on the accessibility bus", find_app)
+        states = wait_for("the state list", lambda: find(app, "list", "Име на щата"))
+        capitals = find(app, "list", "Столица на щата")
+        check(states.childCount == 50 and capitals.childCount == 50,
+              f"the program starts with {states.childCount} states and {capitals.childCount} capitals")
+
+        events = []
+        listener = events.append
+        pyatspi.Registry.registerEventListener(listener, "focus:", "object:state-changed:focused",
+                                               "object:state-changed:showing")
+        xdotool("windowfocus", "--sync", window)
+        xdotool("mousemove", *centre(states[0]), "click", "1")  # Айдахо-Idaho
+        pump(0.5)
+        xdotool("key", "Tab")  # into the capital list
+        pump(0.5)
+        events.clear()
+        xdotool("key", "Home")  # chooses Анаполис-Annapolis, and so judges
+        pump(1.5)
+        pyatspi.Registry.deregisterEventListener(listener, "focus:", "object:state-changed:focused",
+                                                 "object:state-changed:showing")
+
+        def parent_name(event):
+            try:
+                return event.source.parent.name
+            except Exception:
+                return None
+
+        focus = [e for e in events if e.type.startswith("focus") or (e.type.endswith("focused") and e.detail1)]
+        check(focus and all(parent_name(e) == "Столица на щата" for e in focus),
+              "focus events after judging from the capital list: "
+              + ", ".join(f"{e.type} {parent_name(e)}/{e.source.name}" for e in focus))
+        spoken = [e.source.name for e in events
+                  if e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification"]
+        check(spoken == [VERDICT], f"notifications shown: {spoken}")
+        check(capitals.getState().contains(pyatspi.STATE_FOCUSED), "the capital list lost the focus")
+    finally:
+        process.terminate()
+        process.wait(10)
+
+
+if __name__ == "__main__":
+    without_display(sys.argv[1])
+    play(sys.argv[1])
+    print("FAILED" if failures else "the real window behaves")
+    sys.exit(1 if failures else 0)

@@ -1,0 +1,83 @@
+#!/bin/sh
+# Builds the Windows ZIP, checks its files and the program's resources, then
+# unpacks it into a fresh wine prefix, where neither Qt nor MinGW exists,
+# starts it and reads back the window it shows. Needs an X display.
+# usage: check_windows_bundle.sh BUILD_DIR OBJDUMP WINDRES
+set -eu
+build=$1
+objdump=$2
+windres=$3
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+pid=""
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$work" && cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1) \
+    || { cat "$work/cpack.log"; fail "cpack failed"; }
+zip="$work/out/marvendo-1.00-win64.zip"
+[ -f "$zip" ] || fail "no marvendo-1.00-win64.zip was made"
+(cd "$work" && cmake -E tar xf "$zip")
+app="$work/marvendo-1.00-win64"
+
+files=$(cd "$app" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+expected="LGPL-3.0.txt
+LICENSE.txt
+Qt6Core.dll
+Qt6Gui.dll
+Qt6Widgets.dll
+THIRD-PARTY.txt
+libgcc_s_seh-1.dll
+libstdc++-6.dll
+libwinpthread-1.dll
+marvendo.exe
+platforms/qwindows.dll
+styles/qwindowsvistastyle.dll"
+[ "$files" = "$expected" ] || fail "bundle files differ:
+$files"
+
+"$objdump" -p "$app/marvendo.exe" | grep -q '^Subsystem.*(Windows GUI)' \
+    || fail "marvendo.exe is not a Windows GUI program"
+resources=$("$windres" -J coff -i "$app/marvendo.exe" -O rc) || fail "cannot read the resources of marvendo.exe"
+for expected in "RT_GROUP_ICON" "VALUE \"FileVersion\", \"1.00\"" "VALUE \"ProductVersion\", \"1.00\""; do
+    echo "$resources" | grep -qF "$expected" || fail "marvendo.exe lacks $expected"
+done
+
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+wineboot -i >/dev/null 2>&1
+unset WINEPATH
+wine "$app/marvendo.exe" >"$work/stdout" 2>"$work/stderr" &
+pid=$!
+caption="marvendo.example.org   ЗИФ - американски щати"
+window=""
+tries=0
+while [ -z "$window" ]; do
+    tries=$((tries + 1))
+    [ "$tries" -le 300 ] || { cat "$work/stderr" >&2; fail "no window titled \"$caption\" appeared"; }
+    kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "marvendo.exe ended by itself"; }
+    window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1) || true
+    [ -n "$window" ] || sleep 0.1
+done
+name=$(xprop -id "$window" -notype _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+[ "$name" = "$caption" ] || fail "caption: $name"
+size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+[ "$size" = 477x350 ] || fail "client area $size, not 477x350"
+
+# The form's colour, the orange title, the green and red tallies, once the
+# first frame is painted.
+expected="192,192,255 255,192,128 0,255,0 255,0,0 192,192,255"
+tries=0
+while :; do
+    xwd -silent -id "$window" >"$work/window.xwd"
+    colours=$(python3 "$here/../scripts/xwd.py" pixels "$work/window.xwd" 3,3 100,10 10,190 360,190 470,200)
+    [ "$colours" != "$expected" ] || break
+    tries=$((tries + 1))
+    [ "$tries" -le 100 ] || fail "colours: $colours"
+    sleep 0.2
+done
+echo "marvendo-1.00-win64.zip holds what it should and its program shows the window"
