@@ -12,12 +12,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-expected="bin/marvendo
-share/applications/$app.desktop
-share/icons/hicolor/128x128/apps/$app.png
-share/icons/hicolor/32x32/apps/$app.png
-share/icons/hicolor/64x64/apps/$app.png
-share/metainfo/$app.metainfo.xml"
+expected=$(cat "$(dirname "$0")/installed-files.txt")
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $actual"
@@ -36,7 +31,9 @@ else
     echo "desktop-file-validate not installed: desktop entry not validated"
 fi
 if command -v appstreamcli >/dev/null; then
-    out=$(appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" 2>&1) || fail "$out"
+    out=$(appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/$app.metainfo.xml" 2>&1) || fail "$out"
+    # Pedantic hints may stay: this appstream takes a Cyrillic capital
+    # for a small letter (*-first-word-not-capitalized).
     if echo "$out" | grep -Eq '^[EW]:'; then fail "appstreamcli: $out"; fi
 else
     echo "appstreamcli not installed: metainfo not validated"

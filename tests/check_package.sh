@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds the .deb, unpacks it, checks its files and control fields, and
+# Builds the .deb twice and checks that both are the same, runs Debian's
+# checker on it, checks its files, their modes and its control fields, and
 # starts the unpacked program headless to see that it keeps running quietly.
 # usage: check_package.sh BUILD_DIR APP_ID
 set -eu
@@ -9,11 +10,26 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-(cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1) \
-    || { cat "$work/cpack.log"; fail "cpack failed"; }
-set -- "$work"/out/marvendo_1.00_*.deb
+for build_number in 1 2; do
+    (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out$build_number" >cpack.log 2>&1) \
+        || { cat "$work/cpack.log"; fail "cpack failed"; }
+done
+set -- "$work"/out1/marvendo_1.00_*.deb
 [ -f "$1" ] || fail "no marvendo_1.00_<arch>.deb was made"
 deb=$1
+if ! cmp -s "$deb" "$work/out2/$(basename "$deb")"; then
+    dpkg-deb -c "$deb" >"$work/list1"
+    dpkg-deb -c "$work/out2/$(basename "$deb")" >"$work/list2"
+    fail "two packages of the same build differ: $(diff "$work/list1" "$work/list2")"
+fi
+
+if command -v lintian >/dev/null; then
+    # Info tags may stay (the README says which); errors and warnings not.
+    lintian --info "$deb" >"$work/lintian" 2>&1 || true
+    ! grep -E '^[EW]: ' "$work/lintian" || fail "lintian: $(cat "$work/lintian")"
+else
+    echo "lintian not installed: the package was not checked"
+fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = marvendo ] || fail "Package: $(field Package)"
@@ -24,14 +40,11 @@ for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation q
 done
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '/$' | LC_ALL=C sort)
-expected="./usr/bin/marvendo
-./usr/share/applications/$app.desktop
-./usr/share/icons/hicolor/128x128/apps/$app.png
-./usr/share/icons/hicolor/32x32/apps/$app.png
-./usr/share/icons/hicolor/64x64/apps/$app.png
-./usr/share/metainfo/$app.metainfo.xml"
+expected=$(sed 's|^|./usr/|' "$(dirname "$0")/installed-files.txt")
 [ "$files" = "$expected" ] || fail "package files differ:
 $files"
+executables=$(dpkg-deb -c "$deb" | awk '$1 ~ /^-..x/ {print $6}')
+[ "$executables" = ./usr/bin/marvendo ] || fail "executable files: $executables"
 
 dpkg-deb -x "$deb" "$work/root"
 mkdir -m 700 "$work/runtime"
