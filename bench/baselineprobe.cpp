@@ -1,7 +1,7 @@
 // The baseline: a bare window with the same widget classes and the same 100
 // item texts as the quiz, and none of its logic, look or behaviour.
 #include "firstframe.h"
-#include "statetable.h"
+#include "testhelpers.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,14 +11,6 @@
 #include <QStringListModel>
 
 namespace {
-
-QStringList column(std::string_view StateRow::*cell)
-{
-    QStringList texts;
-    for (const StateRow &row : shippedStateTable())
-        texts << QString::fromUtf8((row.*cell).data(), qsizetype((row.*cell).size()));
-    return texts;
-}
 
 QListView *addList(QWidget *window, const QStringList &texts, QRect place)
 {
@@ -37,8 +29,8 @@ int main(int argc, char *argv[])
     window.resize(477, 350);
     for (int i = 0; i < 5; ++i)
         (new QLabel(QStringLiteral("label"), &window))->setGeometry(8 + 90 * i, 0, 85, 25);
-    addList(&window, column(&StateRow::state), QRect(8, 56, 225, 118));
-    addList(&window, column(&StateRow::capital), QRect(240, 56, 225, 118));
+    addList(&window, column(shippedStateTable(), &StateRow::state), QRect(8, 56, 225, 118));
+    addList(&window, column(shippedStateTable(), &StateRow::capital), QRect(240, 56, 225, 118));
     (new QPushButton(QStringLiteral("button"), &window))->setGeometry(176, 184, 129, 25);
     (new QPlainTextEdit(QStringLiteral("text"), &window))->setGeometry(8, 216, 457, 129);
     FirstFrame::report(window);

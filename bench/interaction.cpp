@@ -2,7 +2,7 @@
 // window: judging a pair, restarting, a whole deal; then how dealing and
 // judging grow with the size of the table. Prints Markdown tables.
 #include "application.h"
-#include "generatedtable.h"
+#include "testhelpers.h"
 #include "marvendo.h"
 #include "marvendowindow.h"
 
@@ -74,7 +74,7 @@ public:
         const QString state = m_form.List1(0).List(0);
         for (int k = 0; k < m_form.List1(2).ListCount(); ++k)
             if (m_form.List1(2).List(k) == state)
-                return int(itemsOf(1).indexOf(m_form.List1(3).List(k)));
+                return int(items(m_form.List1(1)).indexOf(m_form.List1(3).List(k)));
         return 0;
     }
 
@@ -106,14 +106,6 @@ public:
     void settle() { QCoreApplication::processEvents(); }
 
 private:
-    QStringList itemsOf(int list) const
-    {
-        QStringList all;
-        for (int i = 0; i < m_form.List1(list).ListCount(); ++i)
-            all << m_form.List1(list).List(i);
-        return all;
-    }
-
     Marvendo &m_form;
     MarvendoWindow &m_window;
     QListView *m_lists[2];

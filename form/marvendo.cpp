@@ -1,15 +1,6 @@
 #include "marvendo.h"
 
-namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-const QString crlf = QStringLiteral("\r\n");
-
-} // namespace
+#include "texts.h"
 
 Marvendo::Marvendo(StateTable table, QObject *parent) : QObject(parent)
 {
@@ -32,9 +23,9 @@ void Marvendo::createControls(StateTable table)
     for (int i = 2; i < 5; ++i)
         m_list1[i] = new ListBox(ListBox::Order::Unsorted, this);
     for (const StateRow &row : table) {
-        m_list1[2]->AddItem(fromUtf8(row.state));
-        m_list1[3]->AddItem(fromUtf8(row.capital));
-        m_list1[4]->AddItem(fromUtf8(row.largestCity));
+        m_list1[2]->AddItem(cellText(row.state));
+        m_list1[3]->AddItem(cellText(row.capital));
+        m_list1[4]->AddItem(cellText(row.largestCity));
     }
 
     m_text1[0] = new TextBox(this);

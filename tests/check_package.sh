@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the .deb twice and checks that both are the same, runs Debian's
 # checker on it, checks its files, their modes and its control fields, and
-# starts the unpacked program headless to see that it keeps running quietly.
+# starts the unpacked program to see that it shows its window quietly.
 # usage: check_package.sh BUILD_DIR APP_ID
 set -eu
 build=$1
@@ -46,19 +46,28 @@ $files"
 executables=$(dpkg-deb -c "$deb" | awk '$1 ~ /^-..x/ {print $6}')
 [ "$executables" = ./usr/bin/marvendo ] || fail "executable files: $executables"
 
+# The unpacked program, on an X server of its own: it must show its window
+# and say nothing.
 dpkg-deb -x "$deb" "$work/root"
 mkdir -m 700 "$work/runtime"
-XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
-    "$work/root/usr/bin/marvendo" >"$work/stdout" 2>"$work/stderr" &
-pid=$!
-sleep 3
-if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid" || true
+XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$(dirname "$0")/../scripts/with-xvfb" sh -c '
+    "$1/root/usr/bin/marvendo" >"$1/stdout" 2>"$1/stderr" &
+    pid=$!
+    for try in $(seq 150); do
+        if xdotool search --onlyvisible --name "ЗИФ" >/dev/null 2>&1; then
+            kill "$pid"
+            exit 0
+        fi
+        kill -0 "$pid" 2>/dev/null || exit 3
+        sleep 0.1
+    done
+    kill "$pid"
+    exit 4' sh "$work" || {
+    status=$?
     cat "$work/stderr" >&2
-    fail "the unpacked program ended by itself"
-fi
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+    [ "$status" -ne 3 ] || fail "the unpacked program ended by itself"
+    fail "the unpacked program showed no window"
+}
 [ ! -s "$work/stderr" ] || { cat "$work/stderr" >&2; fail "the program printed errors"; }
 [ ! -s "$work/stdout" ] || { cat "$work/stdout" >&2; fail "the program printed output"; }
 echo "package $(basename "$deb") is in order and its program runs"

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 // Types text the way a keyboard with that layout would, letter by letter.
 inline void typeText(QWidget *widget, const QString &text)
 {
@@ -76,4 +78,21 @@ struct QuizWindow
     }
 
     int judged() const { return form.correctCount() + form.wrongCount(); }
+};
+
+// A test with a fresh, exposed quiz window for each test function.
+class QuizWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        quiz = std::make_unique<QuizWindow>();
+        QVERIFY(QTest::qWaitForWindowExposed(&quiz->window));
+    }
+    void cleanup() { quiz.reset(); }
+
+protected:
+    std::unique_ptr<QuizWindow> quiz;
 };

@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 QStringList sorted(QStringList texts)
 {
     std::sort(texts.begin(), texts.end(),

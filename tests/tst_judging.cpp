@@ -7,8 +7,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 void pick(Marvendo &form, int list, const QString &text)
 {
     const int index = indexOf(form.List1(list), text);

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 struct Snapshot
 {
     QStringList states;

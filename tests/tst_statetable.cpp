@@ -1,4 +1,5 @@
 #include "statetable.h"
+#include "texts.h"
 
 #include <QCryptographicHash>
 #include <QSet>
@@ -6,11 +7,6 @@
 #include <QTest>
 
 namespace {
-
-QString text(std::string_view cell)
-{
-    return QString::fromUtf8(cell.data(), qsizetype(cell.size()));
-}
 
 // Windows-1251 holds ASCII and the whole basic Cyrillic block; the table
 // needs nothing else.
@@ -61,20 +57,20 @@ void TestStateTable::firstAndLastRows()
 {
     const StateTable table = shippedStateTable();
     QCOMPARE(table.size(), std::size_t(50));
-    QCOMPARE(text(table.front().state), QStringLiteral("Айдахо-Idaho"));
-    QCOMPARE(text(table.front().capital), QStringLiteral("Бойзи-Boise"));
-    QCOMPARE(text(table.back().state), QStringLiteral("Юта-Utah"));
-    QCOMPARE(text(table.back().capital), QStringLiteral("Солт Лейк Сити-Salt Lake City"));
-    QCOMPARE(text(table[23].capital), QStringLiteral("Сейнт Пол-St. Paul"));
-    QCOMPARE(text(table[31].largestCity), QStringLiteral("Ню Йорк-New York"));
+    QCOMPARE(cellText(table.front().state), QStringLiteral("Айдахо-Idaho"));
+    QCOMPARE(cellText(table.front().capital), QStringLiteral("Бойзи-Boise"));
+    QCOMPARE(cellText(table.back().state), QStringLiteral("Юта-Utah"));
+    QCOMPARE(cellText(table.back().capital), QStringLiteral("Солт Лейк Сити-Salt Lake City"));
+    QCOMPARE(cellText(table[23].capital), QStringLiteral("Сейнт Пол-St. Paul"));
+    QCOMPARE(cellText(table[31].largestCity), QStringLiteral("Ню Йорк-New York"));
 }
 
 void TestStateTable::statesAndCapitalsAreUnique()
 {
     QSet<QString> states, capitals;
     for (const StateRow &row : shippedStateTable()) {
-        states.insert(text(row.state));
-        capitals.insert(text(row.capital));
+        states.insert(cellText(row.state));
+        capitals.insert(cellText(row.capital));
     }
     QCOMPARE(states.size(), qsizetype(shippedStateTable().size()));
     QCOMPARE(capitals.size(), qsizetype(shippedStateTable().size()));
@@ -84,7 +80,7 @@ void TestStateTable::everyCellIsOneItemText()
 {
     for (const StateRow &row : shippedStateTable()) {
         for (std::string_view cell : {row.state, row.capital, row.largestCity}) {
-            const QString item = text(cell);
+            const QString item = cellText(cell);
             QVERIFY2(item.count(u'-') == 1, qPrintable(item));
             QVERIFY2(!item.contains(QLatin1String(" -")) && !item.contains(QLatin1String("- ")),
                      qPrintable(item));
@@ -99,8 +95,8 @@ void TestStateTable::stateColumnIsInSortedOrder()
 {
     const StateTable table = shippedStateTable();
     for (std::size_t k = 1; k < table.size(); ++k) {
-        const QString before = text(table[k - 1].state).toLower();
-        const QString after = text(table[k].state).toLower();
+        const QString before = cellText(table[k - 1].state).toLower();
+        const QString after = cellText(table[k].state).toLower();
         QVERIFY2(before < after, qPrintable(before + QLatin1String(" / ") + after));
     }
 }
@@ -108,11 +104,11 @@ void TestStateTable::stateColumnIsInSortedOrder()
 void TestStateTable::largestCitiesKeepTheirOwnSpelling()
 {
     const StateTable table = shippedStateTable();
-    QCOMPARE(text(table[21].largestCity), QStringLiteral("Портланд-Portland"));
-    QCOMPARE(text(table[35].largestCity), QStringLiteral("Портланд-Portland"));
-    QCOMPARE(text(table[34].largestCity), QStringLiteral("Оклахома сити-Oklahoma City"));
-    QCOMPARE(text(table[38].largestCity), QStringLiteral("Провиданс-Providence"));
-    QCOMPARE(text(table[49].largestCity), QStringLiteral("Солт Лейк сити-Salt Lake City"));
+    QCOMPARE(cellText(table[21].largestCity), QStringLiteral("Портланд-Portland"));
+    QCOMPARE(cellText(table[35].largestCity), QStringLiteral("Портланд-Portland"));
+    QCOMPARE(cellText(table[34].largestCity), QStringLiteral("Оклахома сити-Oklahoma City"));
+    QCOMPARE(cellText(table[38].largestCity), QStringLiteral("Провиданс-Providence"));
+    QCOMPARE(cellText(table[49].largestCity), QStringLiteral("Солт Лейк сити-Salt Lake City"));
     int capitalIsLargest = 0;
     for (const StateRow &row : table)
         capitalIsLargest += row.capital == row.largestCity;

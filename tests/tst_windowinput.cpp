@@ -43,14 +43,11 @@ Gesture sweepUpFromBelow(int rows)
 
 Q_DECLARE_METATYPE(Gesture)
 
-class TestWindowInput : public QObject
+class TestWindowInput : public QuizWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void viewsShowTheDeal();
     void pressingTheButtonRestarts_data();
     void pressingTheButtonRestarts();
@@ -77,20 +74,7 @@ private slots:
     void wholeDealByPlainKeys();
     void movementKeyAtTheEdgeChoosesTheFramedItem();
 
-private:
-    std::unique_ptr<QuizWindow> quiz;
 };
-
-void TestWindowInput::init()
-{
-    quiz = std::make_unique<QuizWindow>();
-    QVERIFY(QTest::qWaitForWindowExposed(&quiz->window));
-}
-
-void TestWindowInput::cleanup()
-{
-    quiz.reset();
-}
 
 void TestWindowInput::viewsShowTheDeal()
 {
@@ -98,7 +82,7 @@ void TestWindowInput::viewsShowTheDeal()
     QCOMPARE(quiz->list(1)->model()->index(0, 0).data().toString(), QStringLiteral("Анаполис-Annapolis"));
     QCOMPARE(quiz->list(2), nullptr);
     QCOMPARE(quiz->window.findChildren<QListView *>().size(), 2);
-    QCOMPARE(quiz->message()->toPlainText(), Marvendo::taskText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    QCOMPARE(quiz->message()->toPlainText(), Marvendo::taskText().replace(crlf, QLatin1String("\n")));
     QCOMPARE(quiz->label(3)->text(), QStringLiteral("Вярно: "));
     QCOMPARE(quiz->button()->text(), QStringLiteral("Чисти"));
 }
@@ -393,7 +377,7 @@ void TestWindowInput::verdictShowsAsTwoLines()
              QStringLiteral("Вярно: Щатът Оклахома-Oklahoma има за столица град Оклахома Сити-Oklahoma City"));
     QCOMPARE(document->lastBlock().text(), QStringLiteral("Най-големият град в щата е: Оклахома сити-Oklahoma City"));
     QVERIFY(!quiz->message()->toPlainText().contains(QLatin1Char('\r')));
-    QVERIFY(quiz->form.Text1(0).Text().contains(QLatin1String("\r\n")));
+    QVERIFY(quiz->form.Text1(0).Text().contains(crlf));
     QVERIFY(document->firstBlock().layout()->lineCount() >= 2);  // it wraps inside the area
 }
 

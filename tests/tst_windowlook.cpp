@@ -1,5 +1,6 @@
 #include "application.h"
 #include "quizwindow.h"
+#include "texts.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -43,14 +44,11 @@ bool coveredByAControl(QPoint p)
 
 } // namespace
 
-class TestWindowLook : public QObject
+class TestWindowLook : public QuizWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void controlsStandWhereDesigned();
     void coloursFillTheirRectangles();
     void buttonKeepsItsColourInEveryStyle_data();
@@ -70,19 +68,7 @@ private slots:
 private:
     QImage grabWindow();
     qreal scale = 1;
-    std::unique_ptr<QuizWindow> quiz;
 };
-
-void TestWindowLook::init()
-{
-    quiz = std::make_unique<QuizWindow>();
-    QVERIFY(QTest::qWaitForWindowExposed(&quiz->window));
-}
-
-void TestWindowLook::cleanup()
-{
-    quiz.reset();
-}
 
 QImage TestWindowLook::grabWindow()
 {
@@ -237,7 +223,7 @@ void TestWindowLook::messageAreaHasFocusAndCaret()
     QTest::keyClicks(message, "abc");
     QTest::keyClick(message, Qt::Key_Delete);
     QCOMPARE(quiz->form.Text1(0).Text(), Marvendo::taskText());
-    QCOMPARE(message->toPlainText(), Marvendo::taskText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    QCOMPARE(message->toPlainText(), Marvendo::taskText().replace(crlf, QLatin1String("\n")));
 }
 
 void TestWindowLook::tabCyclesThroughTheControls()

@@ -1,5 +1,7 @@
 #include "messagearea.h"
 
+#include "texts.h"
+
 #include <QMouseEvent>
 
 MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
@@ -15,7 +17,7 @@ MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
 // The form breaks lines with CR LF; the area shows them as plain breaks.
 void MessageArea::showText(const QString &text)
 {
-    setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    setPlainText(QString(text).replace(crlf, QLatin1String("\n")));
 }
 
 // A press inside the selection is where a text drag would begin: make it

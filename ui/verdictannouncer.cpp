@@ -1,6 +1,7 @@
 #include "verdictannouncer.h"
 
 #include "textbox.h"
+#include "texts.h"
 
 #include <QAccessibleWidget>
 
@@ -35,7 +36,7 @@ VerdictAnnouncer::VerdictAnnouncer(TextBox &message, QWidget *parent) : QWidget(
 void VerdictAnnouncer::announce()
 {
     hide();
-    const QString verdict = m_message.Text().replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
+    const QString verdict = m_message.Text().replace(crlf, QLatin1String("\n")).trimmed();
     if (verdict.isEmpty())
         return;
     setAccessibleName(verdict);

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "listbox.h"
 #include "generatedtable.h"
+#include "listbox.h"
 #include "statetable.h"
+#include "texts.h"
 
 #include <QStringList>
 
+// Reading the form's lists and the table's columns as lists of texts.
 
 inline QStringList items(const ListBox &list)
 {
@@ -18,11 +20,6 @@ inline QStringList items(const ListBox &list)
 inline int indexOf(const ListBox &list, const QString &text)
 {
     return int(items(list).indexOf(text));
-}
-
-inline QString cellText(std::string_view cell)
-{
-    return QString::fromUtf8(cell.data(), qsizetype(cell.size()));
 }
 
 inline QStringList column(StateTable table, std::string_view StateRow::*cell)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+// The line break of the form's texts: carriage return and line feed.
+inline const QString crlf = QStringLiteral("\r\n");
+
+// An item text from a cell of the table, which is UTF-8.
+inline QString cellText(std::string_view cell)
+{
+    return QString::fromUtf8(cell.data(), qsizetype(cell.size()));
+}
