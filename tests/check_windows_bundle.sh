@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Windows ZIP, checks its files and the program's resources, then
 # unpacks it into a fresh wine prefix, where neither Qt nor MinGW exists,
-# starts it and reads back the window it shows. Needs an X display.
+# starts it and reads back the window it shows. Needs an X display of its own.
 # usage: check_windows_bundle.sh BUILD_DIR OBJDUMP WINDRES
 set -eu
 build=$1
