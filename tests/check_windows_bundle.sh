@@ -54,15 +54,8 @@ unset WINEPATH
 wine "$app/marvendo.exe" >"$work/stdout" 2>"$work/stderr" &
 pid=$!
 caption="marvendo.example.org   ЗИФ - американски щати"
-window=""
-tries=0
-while [ -z "$window" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -le 300 ] || { cat "$work/stderr" >&2; fail "no window titled \"$caption\" appeared"; }
-    kill -0 "$pid" 2>/dev/null || { cat "$work/stderr" >&2; fail "marvendo.exe ended by itself"; }
-    window=$(xdotool search --onlyvisible --name "^$caption\$" 2>/dev/null | head -n 1) || true
-    [ -n "$window" ] || sleep 0.1
-done
+window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1) || true
+[ -n "$window" ] || { cat "$work/stderr" >&2; fail "no window titled \"$caption\" appeared"; }
 name=$(xprop -id "$window" -notype _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
 [ "$name" = "$caption" ] || fail "caption: $name"
 size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')

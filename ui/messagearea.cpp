@@ -17,7 +17,7 @@ MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
 // The form breaks lines with CR LF; the area shows them as plain breaks.
 void MessageArea::showText(const QString &text)
 {
-    setPlainText(QString(text).replace(crlf, QLatin1String("\n")));
+    setPlainText(withPlainLineBreaks(text));
 }
 
 // A press inside the selection is where a text drag would begin: make it

@@ -36,7 +36,7 @@ VerdictAnnouncer::VerdictAnnouncer(TextBox &message, QWidget *parent) : QWidget(
 void VerdictAnnouncer::announce()
 {
     hide();
-    const QString verdict = m_message.Text().replace(crlf, QLatin1String("\n")).trimmed();
+    const QString verdict = withPlainLineBreaks(m_message.Text()).trimmed();
     if (verdict.isEmpty())
         return;
     setAccessibleName(verdict);
