@@ -117,6 +117,7 @@ void Marvendo::CheckPair()
 
     List1(0).RemoveItem(si);
     List1(1).RemoveItem(ci);
+    emit pairJudged(matched);
 }
 
 // Either visible list: the first pick only selects, the second one judges.

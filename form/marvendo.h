@@ -34,6 +34,10 @@ public:
 
     static QString taskText();
 
+signals:
+    // A pair has been judged, its verdict written and its tally raised.
+    void pairJudged(bool right);
+
 public slots:
     void Command1_Click(int Index);
     void Load();

@@ -69,12 +69,7 @@ void TestDealing::createdFormHoldsTheTableAndCaptions()
     QCOMPARE(form.List1(0).ListCount(), 0);
     QCOMPARE(form.List1(1).ListCount(), 0);
 
-    QCOMPARE(form.Text1(0).Text(),
-             QStringLiteral("Да се реализира проект представящ междупредметна връзка ЗИФ и Информатика.") + crlf
-                 + QStringLiteral("Тема на проекта: ЗИФ - американски щат и столица.") + crlf
-                 + QStringLiteral("Да се използват набор от списъчни менюта съдържащи информация за щат и негова столица.")
-                 + crlf
-                 + QStringLiteral("Прочетете допълнителен материал за щатите и техните най-големи градове.") + crlf);
+    QCOMPARE(form.Text1(0).Text(), expectedTaskText());
     QCOMPARE(form.Label1(0).Caption(), QStringLiteral("ЗИФ - американски щат и столица"));
     QCOMPARE(form.Label1(1).Caption(), QStringLiteral("Име на щата"));
     QCOMPARE(form.Label1(2).Caption(), QStringLiteral("Столица на щата"));

@@ -16,7 +16,7 @@ void pick(Marvendo &form, int list, const QString &text)
 
 QString rightVerdict(const QString &state, const QString &capital, const QString &largest)
 {
-    return QStringLiteral("Вярно: Щатът ") + state + QStringLiteral(" има за столица град ") + capital + crlf
+    return QStringLiteral("Вярно: Щатът ") + state + QStringLiteral(" има за столица град ") + capital + lineBreak
          + QStringLiteral("Най-големият град в щата е: ") + largest;
 }
 
@@ -91,7 +91,7 @@ void TestJudging::pairIsJudged_data()
         << QStringLiteral("Вярно: 1") << QStringLiteral("Невярно: ");
     QTest::newRow("wrong: Idaho and Juneau")
         << idaho << QStringLiteral("Джуно-Juneau")
-        << QStringLiteral("Грешка: Айдахо-Idaho Джуно-Juneau") + crlf
+        << QStringLiteral("Грешка: Айдахо-Idaho Джуно-Juneau") + lineBreak
         << QStringLiteral("Вярно: ") << QStringLiteral("Невярно: 1");
 }
 
@@ -104,7 +104,7 @@ void TestJudging::pairIsJudged()
     QFETCH(QString, wrongTally);
 
     pick(*form, 0, state);
-    QCOMPARE(form->Text1(0).Text(), Marvendo::taskText());
+    QCOMPARE(form->Text1(0).Text(), expectedTaskText());
     pick(*form, 1, capital);
 
     QCOMPARE(form->Text1(0).Text(), verdict);
@@ -136,7 +136,7 @@ void TestJudging::movingWithinOneListJudgesNothing()
     form->List1(0).choose(2);
     QCOMPARE(form->List1(0).ListIndex(), 2);
     QCOMPARE(form->List1(0).ListCount(), 50);
-    QCOMPARE(form->Text1(0).Text(), Marvendo::taskText());
+    QCOMPARE(form->Text1(0).Text(), expectedTaskText());
     form->List1(1).choose(0);
     QCOMPARE(form->List1(0).ListCount(), 49);
     QCOMPARE(indexOf(form->List1(0), cellText(shippedStateTable()[2].state)), -1);
@@ -256,7 +256,7 @@ void TestJudging::matchingHeedsLetterCase()
     form.Load();
     pick(form, 0, QStringLiteral("щат-a"));
     pick(form, 1, QStringLiteral("Град-A"));
-    QCOMPARE(form.Text1(0).Text(), QStringLiteral("Грешка: щат-a Град-A") + crlf);
+    QCOMPARE(form.Text1(0).Text(), QStringLiteral("Грешка: щат-a Град-A") + lineBreak);
     QCOMPARE(form.wrongCount(), 1);
 }
 

@@ -224,7 +224,7 @@ QString Monkey::check(const Snapshot &before)
         return QStringLiteral("wrong tally reads ") + wrongCaption;
     if (m_quiz.label(3)->text() != correctCaption || m_quiz.label(4)->text() != wrongCaption)
         return QStringLiteral("the window shows other tallies than the form");
-    if (m_quiz.message()->toPlainText() != QString(f.Text1(0).Text()).replace(crlf, QStringLiteral("\n")))
+    if (m_quiz.message()->toPlainText() != QString(f.Text1(0).Text()).replace(lineBreak, QStringLiteral("\n")))
         return QStringLiteral("the message area shows another text than the form holds");
 
     return verdictError(before, now);
@@ -258,9 +258,9 @@ QString Monkey::verdictError(const Snapshot &before, const Snapshot &after)
     const qsizetype row = m_states.indexOf(state);
     const bool right = m_capitals.at(row) == capital;
     const QString expected = right ? QStringLiteral("Вярно: Щатът ") + state + QStringLiteral(" има за столица град ")
-                                         + capital + crlf + QStringLiteral("Най-големият град в щата е: ")
+                                         + capital + lineBreak + QStringLiteral("Най-големият град в щата е: ")
                                          + m_largest.at(row)
-                                   : QStringLiteral("Грешка: ") + state + QLatin1Char(' ') + capital + crlf;
+                                   : QStringLiteral("Грешка: ") + state + QLatin1Char(' ') + capital + lineBreak;
     if (form.Text1(0).Text() != expected)
         return QStringLiteral("verdict reads ") + form.Text1(0).Text();
     if ((right ? after.correct - before.correct : after.wrong - before.wrong) != 1)

@@ -8,7 +8,8 @@ class QWidget;
 // desktop entry it belongs to, and the window icon.
 void describeApplication();
 
-// The program: describes the application, creates the form and its window,
-// deals, shows the window and runs the event loop until it is closed.
+// The program: describes the application, creates the form and deals, then
+// builds the window over the dealt lists, shows it and runs the event loop
+// until it is closed.
 // beforeShow lets a benchmark watch the window.
 int runQuiz(const std::function<void(QWidget &)> &beforeShow = {});

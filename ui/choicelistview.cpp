@@ -1,50 +1,83 @@
 #include "choicelistview.h"
 
-#include <QGuiApplication>
-#include <QHelpEvent>
+#include "gesturerule.h"
+#include "wholetextdelegate.h"
+
+#include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QStyleHints>
-#include <QToolTip>
 
-ChoiceListView::ChoiceListView(QWidget *parent) : QListView(parent)
+ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent) : QListView(parent), m_rule(rule)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new WholeTextDelegate(this));
     // No context menu, not even the scroll bar's.
     setContextMenuPolicy(Qt::NoContextMenu);
     verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+
+    m_wordPause.setSingleShot(true);
+    connect(&m_wordPause, &QTimer::timeout, this, &ChoiceListView::chooseTypedWord);
+    m_frameNews.setSingleShot(true);
+    m_frameNews.setInterval(0);
+    connect(&m_frameNews, &QTimer::timeout, this, &ChoiceListView::tellWhereTheFrameIs);
 }
 
+// A left press or a key chooses, as the gesture rule allows; moves and
+// releases never do. Never a deselection, and no second Click for the item
+// already chosen.
 QItemSelectionModel::SelectionFlags ChoiceListView::selectionCommand(const QModelIndex &index,
-                                                                     const QEvent *) const
+                                                                     const QEvent *event) const
 {
-    // Never a deselection, no second Click for the item already chosen, and
-    // nothing for the rest of a gesture that has judged.
-    if (!index.isValid() || selectionModel()->isSelected(index) || (m_buttonDown && m_judgedInBurst))
+    if (!index.isValid() || !event || m_typing || selectionModel()->isSelected(index))
         return QItemSelectionModel::NoUpdate;
-    return QItemSelectionModel::ClearAndSelect;
+    bool chooses = false;
+    if (event->type() == QEvent::MouseButtonPress)
+        chooses = static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton && m_rule.pressMayChoose();
+    else if (event->type() == QEvent::KeyPress)
+        chooses = m_rule.keyMayChoose();
+    return chooses ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
 }
 
 void ChoiceListView::keyPressEvent(QKeyEvent *event)
+{
+    m_rule.keyPress(event->key(), event->isAutoRepeat());
+    handleKey(event);
+}
+
+void ChoiceListView::keyReleaseEvent(QKeyEvent *event)
+{
+    m_rule.keyRelease(event->key(), event->isAutoRepeat());
+    QListView::keyReleaseEvent(event);
+}
+
+void ChoiceListView::handleKey(QKeyEvent *event)
 {
     // One column: Left and Right move as Up and Down do.
     if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
         QKeyEvent vertical(event->type(), event->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
                            event->modifiers(), event->text(), event->isAutoRepeat(), event->count());
-        keyPressEvent(&vertical);
+        handleKey(&vertical);
         event->setAccepted(vertical.isAccepted());
         return;
     }
+    if (isMovementKey(event))
+        m_wordPause.stop();  // the player moved on from the word
     if (moveFocusFrame(event))
         return;
+    if (event->key() == Qt::Key_Space && m_wordPause.isActive()) {
+        keyboardSearch(event->text());  // a space inside a typed word
+        event->accept();
+        return;
+    }
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
-        selectFramedItem();
+        chooseFramedItem(event);
         event->accept();
         return;
     }
@@ -54,7 +87,7 @@ void ChoiceListView::keyPressEvent(QKeyEvent *event)
     // At the top or the bottom a movement key cannot move the frame; like a
     // classic list box, it then chooses the framed item if nothing is chosen.
     if (isMovementKey(event) && changes == m_selectionChanges && framed.isValid() && framed == currentIndex())
-        selectFramedItem();
+        chooseFramedItem(event);
 }
 
 bool ChoiceListView::isMovementKey(const QKeyEvent *event)
@@ -70,12 +103,6 @@ bool ChoiceListView::isMovementKey(const QKeyEvent *event)
     default:
         return false;
     }
-}
-
-void ChoiceListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
-{
-    ++m_selectionChanges;
-    QListView::selectionChanged(selected, deselected);
 }
 
 bool ChoiceListView::moveFocusFrame(QKeyEvent *event)
@@ -99,108 +126,113 @@ bool ChoiceListView::moveFocusFrame(QKeyEvent *event)
     return true;
 }
 
-void ChoiceListView::selectFramedItem()
+void ChoiceListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    ++m_selectionChanges;
+    QListView::selectionChanged(selected, deselected);
+}
+
+void ChoiceListView::chooseFramedItem(const QEvent *event)
 {
     const QModelIndex framed = currentIndex();
-    const auto command = selectionCommand(framed);
+    const auto command = selectionCommand(framed, event);
     if (command != QItemSelectionModel::NoUpdate)
         selectionModel()->select(framed, command);
 }
 
-bool ChoiceListView::continuesBurst(const QMouseEvent *event)
+// Typing moves the frame at once, to the first item that starts with what
+// was typed; the choice waits until typing pauses, so a word is one choice.
+void ChoiceListView::keyboardSearch(const QString &search)
 {
-    const QStyleHints *hints = QGuiApplication::styleHints();
-    const QPoint at = event->position().toPoint();
-    const quint64 time = event->timestamp();
-    const bool continues = time >= m_lastPressTime
-                           && time - m_lastPressTime <= quint64(hints->mouseDoubleClickInterval())
-                           && (at - m_lastPressAt).manhattanLength() <= hints->mouseDoubleClickDistance();
-    m_lastPressAt = at;
-    m_lastPressTime = time;
-    return continues;
+    if (!m_wordPause.isActive())
+        m_word.clear();
+    m_word += search;
+    m_typing = true;
+    QListView::keyboardSearch(search);
+    m_typing = false;
+    const QModelIndex framed = currentIndex();
+    m_wordMatch = framed.data().toString().startsWith(m_word, Qt::CaseInsensitive) ? framed : QModelIndex();
+    m_wordPause.start(QApplication::keyboardInputInterval());
+}
+
+void ChoiceListView::chooseTypedWord()
+{
+    m_wordPause.stop();
+    const QModelIndex match = std::exchange(m_wordMatch, {});
+    if (!match.isValid() || match != currentIndex() || selectionModel()->isSelected(match))
+        return;
+    m_rule.choiceByPause();
+    selectionModel()->select(match, QItemSelectionModel::ClearAndSelect);
 }
 
 // Only the left button chooses, as in a classic list box.
 void ChoiceListView::mousePressEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_ignoringPress = continuesBurst(event) && m_judgedInBurst;
-    if (m_ignoringPress)
-        return;
-    m_judgedInBurst = false;
-    m_buttonDown = true;
-    QListView::mousePressEvent(event);
-}
-
-void ChoiceListView::mouseMoveEvent(QMouseEvent *event)
-{
-    if ((event->buttons() & Qt::LeftButton) && (m_ignoringPress || m_judgedInBurst)) {
-        event->accept();
-        return;
-    }
-    QListView::mouseMoveEvent(event);
+    if (event->button() == Qt::LeftButton)
+        QListView::mousePressEvent(event);
 }
 
 void ChoiceListView::mouseReleaseEvent(QMouseEvent *event)
 {
     event->accept();
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (!m_ignoringPress)
+    if (event->button() == Qt::LeftButton)
         QListView::mouseReleaseEvent(event);
-    m_ignoringPress = false;
-    m_buttonDown = false;
 }
 
-// The second press of a double click arrives as this event alone. It adds
-// nothing: the first press already chose, and the item under the pointer may
-// since have changed. It still counts towards its burst.
+// The window system may call any quick second press a double click, also
+// when the first one missed every item. It is a press like any other.
 void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (event->button() == Qt::LeftButton) {
-        continuesBurst(event);
-        m_ignoringPress = true;
-    }
+    QMouseEvent press(QEvent::MouseButtonPress, event->position(), event->scenePosition(), event->globalPosition(),
+                      event->button(), event->buttons(), event->modifiers(), event->pointingDevice());
+    press.setTimestamp(event->timestamp());
+    mousePressEvent(&press);
+    event->setAccepted(press.isAccepted());
+}
+
+void ChoiceListView::focusInEvent(QFocusEvent *event)
+{
+    QListView::focusInEvent(event);
+    m_frameNews.start();
+}
+
+void ChoiceListView::focusOutEvent(QFocusEvent *event)
+{
+    m_rule.reset();
+    if (m_wordPause.isActive())
+        chooseTypedWord();  // leaving ends the word
+    QListView::focusOutEvent(event);
+}
+
+void ChoiceListView::hideEvent(QHideEvent *event)
+{
+    m_rule.reset();
+    QListView::hideEvent(event);
+}
+
+// The frame's news waits until the events of the moment are out: entering
+// the list, a screen reader first hears the list and then the framed item;
+// judging, it hears the verdict, not the item that slid into the frame.
+void ChoiceListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (hasFocus())
+        m_frameNews.start();
 }
 
 void ChoiceListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
-    if (m_buttonDown)
-        m_judgedInBurst = true;
+    m_frameNews.stop();
     QListView::rowsAboutToBeRemoved(parent, start, end);
 }
 
-// Only the list that has the keyboard focus tells a screen reader where its
-// focus frame went; a judgment moves the frame of the other list too.
-void ChoiceListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+void ChoiceListView::tellWhereTheFrameIs()
 {
-    if (hasFocus())
-        QListView::currentChanged(current, previous);
-    else
-        QAbstractItemView::currentChanged(current, previous);
-}
-
-bool ChoiceListView::viewportEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip)
-        return showToolTip(event);
-    return QListView::viewportEvent(event);
-}
-
-// An item too wide for the list shows its whole text in a tooltip.
-bool ChoiceListView::showToolTip(QEvent *event)
-{
-    const auto *help = static_cast<QHelpEvent *>(event);
-    const QModelIndex index = indexAt(help->pos());
-    const QRect rect = visualRect(index);
-    const QString text = index.data().toString();
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    if (!index.isValid() || fontMetrics().horizontalAdvance(text) + 2 * margin <= rect.width())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help->globalPos(), text, viewport(), rect);
-    return true;
+    const QModelIndex framed = currentIndex();
+    if (!hasFocus() || !framed.isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(framed.row());
+    QAccessible::updateAccessibility(&event);
 }

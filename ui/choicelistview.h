@@ -2,50 +2,56 @@
 
 #include <QListView>
 #include <QPersistentModelIndex>
+#include <QTimer>
+
+class GestureRule;
 
 // A list the player chooses one item from, as in a classic list box.
 //
-// A left click or a plain movement key selects (and so may judge at once);
-// a selection can be moved but never cleared by the player. Ctrl with a
-// movement key only moves the focus frame, and Space selects the framed
-// item, so a keyboard player can look before choosing. Item texts are shown
-// whole, cut at the edge, with a tooltip when they do not fit.
+// A left press or a plain movement key chooses (and so may judge at once),
+// as the gesture rule allows; a choice can be moved but never cleared by the
+// player. Ctrl with a movement key only moves the focus frame, and Space
+// chooses the framed item, so a keyboard player can look before choosing.
+// Typing moves the frame to the first item that starts with the letters
+// typed; the word chooses when typing pauses. A screen reader hears where the
+// frame is whenever the list has the focus, but not where a judgment moved it.
 class ChoiceListView : public QListView
 {
     Q_OBJECT
 
 public:
-    explicit ChoiceListView(QWidget *parent = nullptr);
+    ChoiceListView(GestureRule &rule, QWidget *parent = nullptr);
+
+    void keyboardSearch(const QString &search) override;
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    bool viewportEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
 
 private:
     static bool isMovementKey(const QKeyEvent *event);
+    void handleKey(QKeyEvent *event);
     bool moveFocusFrame(QKeyEvent *event);
-    void selectFramedItem();
-    bool continuesBurst(const QMouseEvent *event);
-    bool showToolTip(QEvent *event);
+    void chooseFramedItem(const QEvent *event);
+    void chooseTypedWord();
+    void tellWhereTheFrameIs();
 
-    // A gesture runs from a press of the left button to its release; a burst
-    // is a run of presses each within the double-click time and distance of
-    // the one before. Once a gesture has judged (its item left the list), the
-    // rest of it and the rest of its burst choose nothing: the item that
-    // moved up under the pointer was never aimed at.
-    bool m_buttonDown = false;
-    bool m_judgedInBurst = false;
-    bool m_ignoringPress = false;
-    QPoint m_lastPressAt;
-    quint64 m_lastPressTime = 0;
+    GestureRule &m_rule;
     int m_selectionChanges = 0;
+    bool m_typing = false;
+    QString m_word;
+    QPersistentModelIndex m_wordMatch;
+    QTimer m_wordPause;
+    QTimer m_frameNews;  // the frame's place, told once the list's own news is out
 };

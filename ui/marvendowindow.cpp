@@ -5,10 +5,13 @@
 #include "messagearea.h"
 #include "verdictannouncer.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleHints>
 
 using namespace FormGeometry;
 
@@ -49,9 +52,16 @@ QString buttonStyle(const QColor &back)
         .arg(face, light, dark);
 }
 
+GestureRule::Limits doubleClickLimits()
+{
+    const QStyleHints *hints = QGuiApplication::styleHints();
+    return {hints->mouseDoubleClickInterval(), hints->mouseDoubleClickDistance()};
+}
+
 } // namespace
 
-MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent) : QWidget(parent)
+MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent)
+    : QWidget(parent), m_gestures(doubleClickLimits())
 {
     setWindowTitle(caption);
     setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal));
@@ -66,6 +76,11 @@ MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent) : QWidget(parent
     addLabel(form.Label1(3), "Label1_3", correctTally, correctBack);
     auto *restart = addButton(form.Command1(0));
     addLabel(form.Label1(4), "Label1_4", wrongTally, wrongBack);
+
+    // Every left press in the window counts towards a burst, wherever it
+    // lands; judging ends the choosing of the gesture that judged.
+    qApp->installEventFilter(this);
+    connect(&form, &Marvendo::pairJudged, this, [this] { m_gestures.judged(); });
 
     setTabOrder(message, states);
     setTabOrder(states, capitals);
@@ -84,6 +99,17 @@ void MarvendoWindow::setFixedFrame()
 #endif
     setWindowFlags(flags);
     setFixedSize(toPixels(clientArea).size());
+}
+
+bool MarvendoWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+        const auto *mouse = static_cast<const QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton)
+            m_gestures.press(mouse->globalPosition().toPoint(), mouse->timestamp());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MarvendoWindow::paintEvent(QPaintEvent *)
@@ -111,7 +137,7 @@ QLabel *MarvendoWindow::addLabel(Label &label, const char *name, TwipRect place,
 
 QListView *MarvendoWindow::addList(ListBox &list, const char *name, TwipRect place, const QString &heading)
 {
-    auto *view = new ChoiceListView(this);
+    auto *view = new ChoiceListView(m_gestures, this);
     view->setObjectName(QLatin1String(name));
     view->setModel(&list);
     view->setSelectionModel(list.selectionModel());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formgeometry.h"
+#include "gesturerule.h"
 
 #include <QWidget>
 
@@ -26,6 +27,7 @@ public:
     explicit MarvendoWindow(Marvendo &form, QWidget *parent = nullptr);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -34,4 +36,6 @@ private:
     QPlainTextEdit *addMessageArea(TextBox &text);
     QPushButton *addButton(CommandButton &button);
     void setFixedFrame();
+
+    GestureRule m_gestures;
 };

@@ -3,6 +3,7 @@
 #include "texts.h"
 
 #include <QMouseEvent>
+#include <QScrollBar>
 
 MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -12,6 +13,9 @@ MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setAcceptDrops(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+    horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 // The form breaks lines with CR LF; the area shows them as plain breaks.
@@ -33,4 +37,10 @@ void MessageArea::mousePressEvent(QMouseEvent *event)
         }
     }
     QPlainTextEdit::mousePressEvent(event);
+}
+
+// A read-only text zooms with Ctrl and the wheel; this one only scrolls.
+void MessageArea::wheelEvent(QWheelEvent *event)
+{
+    QAbstractScrollArea::wheelEvent(event);
 }

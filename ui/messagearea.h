@@ -3,11 +3,13 @@
 #include <QPlainTextEdit>
 
 // The message area: shows the task text or the last verdict, which the
-// player may select and copy but not edit.
+// player may select and copy (Ctrl+A, Ctrl+C) but not edit.
 //
-// It never starts a drag of its text. A text drag begun as the pointer
-// leaves the area keeps hold of the mouse, and the rest of the window stops
-// answering until the area is clicked again.
+// Nothing done there spoils a later verdict or the next click: it never
+// starts a drag of its text (a text drag begun as the pointer leaves the
+// area keeps hold of the mouse, and the rest of the window stops answering
+// until the area is clicked again), Ctrl with the wheel scrolls instead of
+// zooming, and it has no context menu, which would take the next click.
 class MessageArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -19,4 +21,5 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 };
