@@ -144,7 +144,11 @@ void ChoiceListView::chooseFramedItem(const QEvent *event)
 // was typed; the choice waits until typing pauses, so a word is one choice.
 void ChoiceListView::keyboardSearch(const QString &search)
 {
-    if (!m_wordPause.isActive())
+    // A new word after a pause, counted as the list's own search counts it.
+    const bool newWord =
+        !m_sinceLastLetter.isValid() || m_sinceLastLetter.elapsed() > QApplication::keyboardInputInterval();
+    m_sinceLastLetter.start();
+    if (newWord)
         m_word.clear();
     m_word += search;
     m_typing = true;

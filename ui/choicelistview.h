@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QListView>
 #include <QPersistentModelIndex>
 #include <QTimer>
@@ -51,6 +52,7 @@ private:
     int m_selectionChanges = 0;
     bool m_typing = false;
     QString m_word;
+    QElapsedTimer m_sinceLastLetter;
     QPersistentModelIndex m_wordMatch;
     QTimer m_wordPause;
     QTimer m_frameNews;  // the frame's place, told once the list's own news is out
