@@ -26,19 +26,7 @@ zip="$work/out/marvendo-1.00-win64.zip"
 app="$work/marvendo-1.00-win64"
 
 files=$(cd "$app" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
-expected="LGPL-3.0.txt
-LICENSE.txt
-Qt6Core.dll
-Qt6Gui.dll
-Qt6Widgets.dll
-THIRD-PARTY.txt
-libgcc_s_seh-1.dll
-libstdc++-6.dll
-libwinpthread-1.dll
-marvendo.exe
-platforms/qwindows.dll
-styles/qwindowsvistastyle.dll"
-[ "$files" = "$expected" ] || fail "bundle files differ:
+[ "$files" = "$(cat "$here/windows-bundle-files.txt")" ] || fail "bundle files differ:
 $files"
 
 "$objdump" -p "$app/marvendo.exe" | grep -q '^Subsystem.*(Windows GUI)' \
@@ -51,15 +39,8 @@ done
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 wineboot -i >/dev/null 2>&1
 unset WINEPATH
-wine "$app/marvendo.exe" >"$work/stdout" 2>"$work/stderr" &
-pid=$!
-caption="marvendo.example.org   ЗИФ - американски щати"
-window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1) || true
-[ -n "$window" ] || { cat "$work/stderr" >&2; fail "no window titled \"$caption\" appeared"; }
-name=$(xprop -id "$window" -notype _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
-[ "$name" = "$caption" ] || fail "caption: $name"
-size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
-[ "$size" = 477x350 ] || fail "client area $size, not 477x350"
+. "$here/wine-window.sh"
+show_window "$app/marvendo.exe" "$work/stderr"
 
 # The form's colour, the orange title, the green and red tallies, once the
 # first frame is painted.

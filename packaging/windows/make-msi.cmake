@@ -17,14 +17,16 @@ set(MSI_VERSION ${VERSION})
 set(MSI_NAME ${NAME})
 set(MSI_PUBLISHER ${PUBLISHER})
 set(MSI_ABOUT_URL ${ABOUT_URL})
-set(MSI_ICON ${SOURCE_DIR}/ui/icons/marvendo.ico)
+# wixl takes its sources by paths relative to the folder it runs in.
+file(COPY_FILE ${SOURCE_DIR}/ui/icons/marvendo.ico ${BUILD_DIR}/msi-marvendo.ico)
+set(MSI_ICON msi-marvendo.ico)
 
 function(component path out_xml out_ref)
     string(UUID guid NAMESPACE ${namespace} NAME "file ${path}" TYPE SHA1 UPPER)
     string(MAKE_C_IDENTIFIER "f_${path}" id)
     get_filename_component(name ${path} NAME)
     set(xml "<Component Id=\"${id}\" Guid=\"${guid}\" Win64=\"yes\">\n")
-    string(APPEND xml "  <File Id=\"${id}\" Name=\"${name}\" Source=\"${stage}/${path}\" KeyPath=\"yes\"/>\n")
+    string(APPEND xml "  <File Id=\"${id}\" Name=\"${name}\" Source=\"msi-stage/${path}\" KeyPath=\"yes\"/>\n")
     if(path STREQUAL "marvendo.exe")
         string(APPEND xml "  <Shortcut Id=\"StartMenuShortcut\" Directory=\"ProgramMenuFolder\""
             " Name=\"MARVENDO|${NAME}\" Target=\"[INSTALLDIR]marvendo.exe\""
@@ -65,6 +67,6 @@ file(REMOVE ${OUTPUT})
 # wixl converts the tables' texts to the code page of the language it is
 # told, here Bulgarian (1251); the post-step then records that code page.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env WINDOWS_LANGUAGE=bg wixl --arch x64 -o ${OUTPUT} ${wxs}
-    COMMAND_ERROR_IS_FATAL ANY)
+    WORKING_DIRECTORY ${BUILD_DIR} COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND sh ${SOURCE_DIR}/packaging/windows/msi-codepage.sh ${OUTPUT} ${NAME}
     COMMAND_ERROR_IS_FATAL ANY)
