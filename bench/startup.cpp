@@ -2,6 +2,8 @@
 // in turn, times each from process start to its first painted frame and
 // records its peak resident memory. Prints a Markdown table.
 // usage: marvendo-bench-startup PROGRAM_PROBE BASELINE_PROBE [RUNS]
+// MARVENDO_BENCH_LAUNCHER, when set, starts each probe (for instance a
+// Windows probe under wine).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,10 +37,13 @@ Run runOnce(const char *path)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
 
-    char *argv[] = {const_cast<char *>(path), nullptr};
+    char *launcher = std::getenv("MARVENDO_BENCH_LAUNCHER");
+    char *direct[] = {const_cast<char *>(path), nullptr};
+    char *launched[] = {launcher, const_cast<char *>(path), nullptr};
+    char **argv = launcher && *launcher ? launched : direct;
     const auto start = std::chrono::steady_clock::now();
     pid_t pid;
-    if (posix_spawn(&pid, path, &actions, nullptr, argv, environ) != 0) {
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv, environ) != 0) {
         std::fprintf(stderr, "cannot start %s\n", path);
         std::exit(2);
     }
@@ -48,19 +53,20 @@ Run runOnce(const char *path)
     char buffer[256];
     Run run;
     ssize_t n;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0) {
+    // Up to the frame only: a launcher's helper processes may keep the pipe open.
+    while (run.milliseconds == 0 && (n = read(out[0], buffer, sizeof buffer)) > 0) {
         seen.append(buffer, std::size_t(n));
-        if (run.milliseconds == 0 && seen.find("frame\n") != std::string::npos)
+        if (seen.find("frame") != std::string::npos)  // a Windows probe ends it with CR LF
             run.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     }
-    close(out[0]);
     posix_spawn_file_actions_destroy(&actions);
 
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
+    close(out[0]);
     if (run.milliseconds == 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s did not paint a frame and end cleanly\n", path);
+        std::fprintf(stderr, "%s did not paint a frame and end cleanly (status %d)\n", path, status);
         std::exit(1);
     }
     run.peakKilobytes = usage.ru_maxrss;
