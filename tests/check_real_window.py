@@ -17,7 +17,7 @@ import pyatspi
 from gi.repository import GLib
 
 CAPTION = "marvendo.example.org   ЗИФ - американски щати"
-VERDICT = "Грешка: Айдахо-Idaho Анаполис-Annapolis"
+VERDICT = "Грешка: Айдахо-Idaho Анаполис-Annapolis\nНевярно: 1"
 failures = []
 
 

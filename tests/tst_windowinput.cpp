@@ -9,6 +9,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // Where on an item of a list a step of a gesture lands.
@@ -144,6 +148,8 @@ private slots:
     void spaceChoosesTheFramedItem();
     void spaceOnTheSelectedItemChangesNothing();
     void screenReadersFollowTheFrame();
+    void screenReadersHearTheNews_data();
+    void screenReadersHearTheNews();
     void wholeDealByMouse();
     void wholeDealByKeyboardWithoutMouse();
     void wholeDealByPlainKeys();
@@ -610,6 +616,80 @@ void TestWindowInput::screenReadersFollowTheFrame()
         QVERIFY(!focused->state().selected);
         quiz->key(0, Qt::Key_Down, Qt::ControlModifier);
     }
+}
+
+// What a screen reader is told, as each platform tells it: on Windows a
+// value change of text, which UI Automation speaks as a notification; on
+// Linux a notification that appears, named after the news.
+struct Listener : QObject
+{
+    static inline QStringList heard;
+    QWidget *notice = nullptr;
+
+    explicit Listener(QWidget &window)
+    {
+        heard.clear();
+#ifdef Q_OS_WIN
+        // A screen reader's first request switches accessibility on.
+        SendMessageW(reinterpret_cast<HWND>(window.winId()), WM_GETOBJECT, 0, LPARAM(-25));
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::ValueChanged) {
+                const QVariant value = static_cast<QAccessibleValueChangeEvent *>(event)->value();
+                if (value.typeId() == QMetaType::QString)
+                    heard << value.toString();
+            }
+        });
+#else
+        notice = window.findChild<QWidget *>(QStringLiteral("Announcer"));
+        notice->installEventFilter(this);
+#endif
+    }
+    ~Listener() override { QAccessible::installUpdateHandler(nullptr); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(notice);
+            heard << (face->role() == QAccessible::Notification ? face->text(QAccessible::Name) : QString());
+        }
+        return false;
+    }
+};
+
+void TestWindowInput::screenReadersHearTheNews_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("capital");
+    QTest::addColumn<bool>("restart");
+    QTest::addColumn<QStringList>("news");
+    QTest::newRow("a right answer") << QStringLiteral("Айдахо-Idaho") << QStringLiteral("Бойзи-Boise") << false
+                                    << QStringList{QStringLiteral("Вярно: Щатът Айдахо-Idaho има за столица град "
+                                                                  "Бойзи-Boise\nНай-големият град в щата е: "
+                                                                  "Бойзи-Boise\nВярно: 1")};
+    QTest::newRow("a wrong answer") << QStringLiteral("Айдахо-Idaho") << QStringLiteral("Джуно-Juneau") << false
+                                    << QStringList{QStringLiteral("Грешка: Айдахо-Idaho Джуно-Juneau\nНевярно: 1")};
+    QTest::newRow("a plain choice") << QStringLiteral("Айдахо-Idaho") << QString() << false << QStringList{};
+    QTest::newRow("a new deal") << QString() << QString() << true
+                                << QStringList{QStringLiteral("Нова игра: 50 щата и 50 столици, резултатът е нулиран.")};
+}
+
+// Each verdict is told once, with the tally it raised, and so is a new
+// deal; a plain choice is the list's own news.
+void TestWindowInput::screenReadersHearTheNews()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, capital);
+    QFETCH(bool, restart);
+    QFETCH(QStringList, news);
+    Listener listener(quiz->window);
+    if (!state.isEmpty())
+        quiz->clickItem(0, indexOf(quiz->form.List1(0), state));
+    if (!capital.isEmpty())
+        quiz->clickItem(1, indexOf(quiz->form.List1(1), capital));
+    if (restart)
+        QTest::mouseClick(quiz->button(), Qt::LeftButton);
+    QTest::qWait(50);
+    QCOMPARE(listener.heard, news);
 }
 
 void TestWindowInput::wholeDealByMouse()

@@ -3,7 +3,7 @@
 #include "choicelistview.h"
 #include "marvendo.h"
 #include "messagearea.h"
-#include "verdictannouncer.h"
+#include "announcer.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -67,7 +67,7 @@ MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent)
     setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal));
 
     auto *message = addMessageArea(form.Text1(0));
-    new VerdictAnnouncer(form.Text1(0), this);
+    new Announcer(form, this);
     addLabel(form.Label1(0), "Label1_0", title, headingBack);
     addLabel(form.Label1(1), "Label1_1", stateHeading, headingBack);
     addLabel(form.Label1(2), "Label1_2", capitalHeading, headingBack);
