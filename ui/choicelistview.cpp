@@ -47,6 +47,7 @@ QItemSelectionModel::SelectionFlags ChoiceListView::selectionCommand(const QMode
 
 void ChoiceListView::keyPressEvent(QKeyEvent *event)
 {
+    m_judgedInThisInput = false;
     m_rule.keyPress(event->key(), event->isAutoRepeat());
     handleKey(event);
 }
@@ -172,6 +173,7 @@ void ChoiceListView::chooseTypedWord()
 // Only the left button chooses, as in a classic list box.
 void ChoiceListView::mousePressEvent(QMouseEvent *event)
 {
+    m_judgedInThisInput = false;
     event->accept();
     if (event->button() == Qt::LeftButton)
         QListView::mousePressEvent(event);
@@ -197,6 +199,7 @@ void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ChoiceListView::focusInEvent(QFocusEvent *event)
 {
+    m_judgedInThisInput = false;
     QListView::focusInEvent(event);
     m_frameNews.start();
 }
@@ -216,19 +219,23 @@ void ChoiceListView::hideEvent(QHideEvent *event)
 }
 
 // The frame's news waits until the events of the moment are out: entering
-// the list, a screen reader first hears the list and then the framed item;
-// judging, it hears the verdict, not the item that slid into the frame.
+// the list, a screen reader first hears the list and then the framed item.
+// After a judgment the frame's place is no news until the next input: the
+// pupil hears the verdict, not the item that slid into the frame. (The
+// frame's move of a key that judged is told only after the removal.)
 void ChoiceListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QAbstractItemView::currentChanged(current, previous);
-    if (hasFocus())
+    if (hasFocus() && !m_judgedInThisInput)
         m_frameNews.start();
 }
 
+// Only a judgment removes rows.
 void ChoiceListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
 {
-    m_frameNews.stop();
     QListView::rowsAboutToBeRemoved(parent, start, end);
+    m_judgedInThisInput = true;
+    m_frameNews.stop();
 }
 
 void ChoiceListView::tellWhereTheFrameIs()

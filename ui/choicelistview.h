@@ -51,6 +51,7 @@ private:
     GestureRule &m_rule;
     int m_selectionChanges = 0;
     bool m_typing = false;
+    bool m_judgedInThisInput = false;
     QString m_word;
     QElapsedTimer m_sinceLastLetter;
     QPersistentModelIndex m_wordMatch;
