@@ -91,23 +91,28 @@ class Speech:
             time.sleep(0.1)
         return False
 
-    def new_speech(self, settle=1.5, seconds=10):
-        """The lines spoken since the last call, once Orca has been quiet
-        for a while."""
-        deadline = time.monotonic() + seconds
-        quiet_since, count = time.monotonic(), self.read
-        while time.monotonic() < deadline:
-            lines = self.lines()
-            if len(lines) != count:
-                count, quiet_since = len(lines), time.monotonic()
-            elif time.monotonic() - quiet_since >= settle:
-                break
-            time.sleep(0.1)
-        lines = self.lines()
-        fresh, self.read = "\n".join(lines[self.read:]), len(lines)
+    def spoken_since(self, start):
+        fresh = "\n".join(self.lines()[start:])
         # A spoken text may hold line breaks; Orca adds its voice after it.
         found = re.finditer(r"SPEECH OUTPUT: '(.*?)'(?:\{[^{}]*\})?$", fresh, re.S | re.M)
         return [" ".join(match.group(1).split()) for match in found]
+
+    def new_speech(self, expected=None, settle=1.5, seconds=15):
+        """The lines spoken since the last call: once the expected lines are
+        there, or Orca has been quiet for a while, and then quiet again."""
+        start = self.read
+        deadline = time.monotonic() + seconds
+        quiet_since, count = time.monotonic(), start
+        while time.monotonic() < deadline:
+            lines = len(self.lines())
+            if lines != count:
+                count, quiet_since = lines, time.monotonic()
+            elif time.monotonic() - quiet_since >= settle:
+                if expected is None or matches(self.spoken_since(start), expected):
+                    break
+            time.sleep(0.1)
+        self.read = len(self.lines())
+        return self.spoken_since(start)
 
 
 def matches(spoken, expected):
@@ -199,7 +204,7 @@ def play(program, work):
 
         for name, expected in PLAY:
             key(name)
-            spoken = speech.new_speech()
+            spoken = speech.new_speech(expected)
             print(f"{name}: {spoken}")
             if not matches(spoken, expected):
                 failures.append(f"after {name} Orca said {spoken}, not {expected}")
