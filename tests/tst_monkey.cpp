@@ -200,13 +200,15 @@ void Monkey::press(QPoint at, int ms, Qt::MouseButton button)
         return;
     const Snapshot before = snapshot();
     const quint64 time = QTest::lastMouseTimestamp + ms;
+    // Rows removed by a judgment are laid out anew (and a scroll bar may
+    // come or go) when a list next meets an event; the press meets the new
+    // layout.
+    for (int l = 0; l < 2; ++l)
+        m_quiz.list(l)->doItemsLayout();
     const int list = listUnder(at);
     QString item;
     if (list >= 0) {
-        // Rows removed by a judgment are laid out anew when the list next
-        // meets an event; the press meets the new layout.
         QListView *view = m_quiz.list(list);
-        view->doItemsLayout();
         item = view->indexAt(view->viewport()->mapFrom(&m_quiz.window, at)).data().toString();
     }
     windowMouseEvent(m_quiz.window.windowHandle(), QEvent::MouseButtonPress, button, at, ms);
