@@ -8,15 +8,7 @@ build=$1
 objdump=$2
 windres=$3
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-pid=""
-cleanup() {
-    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$here/wine-check.sh"
 
 (cd "$work" && cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1) \
     || { cat "$work/cpack.log"; fail "cpack failed"; }
@@ -39,7 +31,6 @@ done
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 wineboot -i >/dev/null 2>&1
 unset WINEPATH
-. "$here/wine-window.sh"
 show_window "$app/marvendo.exe" "$work/stderr"
 
 # The form's colour, the orange title, the green and red tallies, once the

@@ -8,15 +8,7 @@
 set -eu
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-pid=""
-cleanup() {
-    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
-    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$here/wine-check.sh"
 
 cmake --build "$build" --target msi >"$work/build.log" 2>&1 || { cat "$work/build.log"; fail "the installer was not made"; }
 msi="$build/marvendo-1.00-x64.msi"
@@ -54,7 +46,6 @@ for line in "\"DisplayName\"=\"$name\"" '"DisplayVersion"="1.00"' '"Publisher"="
 $registered"
 done
 
-. "$here/wine-window.sh"
 show_window 'C:\Program Files\marvendo\marvendo.exe' "$work/stderr"
 kill "$pid"
 wait "$pid" 2>/dev/null || true

@@ -1,7 +1,18 @@
-# Sourced by the Windows package checks: starts a marvendo.exe under wine
-# in the current WINEPREFIX and checks the window it shows: the caption and
-# the 477x350 client area. Sets $window and $pid; fail() is the caller's.
-# usage: show_window 'C:\path\marvendo.exe' STDERR_FILE
+# Sourced by the Windows package checks: a work folder that is removed at
+# the end with whatever ran in its wine prefix, fail(), and show_window,
+# which starts a marvendo.exe under wine in the current WINEPREFIX and
+# checks the window it shows: the caption and the 477x350 client area.
+work=$(mktemp -d)
+pid=""
+cleanup() {
+    [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
+    WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# usage: show_window 'C:\path\marvendo.exe' STDERR_FILE; sets $window and $pid
 show_window() {
     wine "$1" >/dev/null 2>"$2" &
     pid=$!
