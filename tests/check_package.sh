@@ -4,6 +4,9 @@
 # starts the unpacked program to see that it shows its window quietly.
 # usage: check_package.sh BUILD_DIR APP_ID
 set -eu
+# The window's caption is Cyrillic: the X tools must read it as UTF-8,
+# whatever locale the caller has.
+export LC_ALL=C.UTF-8
 build=$1
 app=$2
 work=$(mktemp -d)

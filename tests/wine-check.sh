@@ -2,6 +2,9 @@
 # the end with whatever ran in its wine prefix, fail(), and show_window,
 # which starts a marvendo.exe under wine in the current WINEPREFIX and
 # checks the window it shows: the caption and the 477x350 client area.
+# The window's caption is Cyrillic: the X tools must read it as UTF-8,
+# whatever locale the caller has.
+export LC_ALL=C.UTF-8
 work=$(mktemp -d)
 pid=""
 cleanup() {
