@@ -189,11 +189,16 @@ void TestWindowInput::pressingTheButtonRestarts()
     quiz->clickItem(1, 0);
     quiz->clickItem(0, 4);
     QCOMPARE(quiz->form.List1(0).ListCount(), 49);
+    quiz->list(0)->scrollToBottom();
+    quiz->list(1)->scrollToBottom();
 
     press.simulate(quiz->button());
 
-    QCOMPARE(quiz->list(0)->model()->rowCount(), 50);
-    QCOMPARE(quiz->list(1)->model()->rowCount(), 50);
+    for (int list : {0, 1}) {
+        QCOMPARE(quiz->list(list)->model()->rowCount(), 50);
+        // The new deal shows from its first item, as at the start.
+        QTRY_COMPARE(quiz->list(list)->indexAt(QPoint(2, 2)).row(), 0);
+    }
     QVERIFY(!quiz->list(0)->selectionModel()->hasSelection());
     QCOMPARE(quiz->message()->toPlainText(), QString());
     QCOMPARE(quiz->label(3)->text(), QStringLiteral("Вярно:"));
@@ -357,6 +362,16 @@ void TestWindowInput::longItemsShowWholeWithATooltip()
     QCOMPARE(QToolTip::text(), carolina);
     hover(QStringLiteral("Юта-Utah"));
     QTRY_VERIFY(!QToolTip::isVisible());
+
+    // Cut off at the edge, never scrolled sideways: not even once the last
+    // state, a short one, has gone and a long one is last.
+    quiz->clickItem(1, 0);
+    states->setFocus();
+    quiz->key(0, Qt::Key_End);
+    QCOMPARE(quiz->form.List1(0).ListCount(), 49);
+    QCoreApplication::processEvents();
+    QCOMPARE(states->horizontalScrollBar()->maximum(), 0);
+    QVERIFY(!states->horizontalScrollBar()->isVisible());
 }
 
 void TestWindowInput::mouseClicksJudgeAPair()

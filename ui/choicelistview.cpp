@@ -17,6 +17,7 @@ ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent) : QListView(p
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideNone);
     setItemDelegate(new WholeTextDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // No context menu, not even the scroll bar's.
     setContextMenuPolicy(Qt::NoContextMenu);
     verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
@@ -236,6 +237,22 @@ void ChoiceListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, 
     QListView::rowsAboutToBeRemoved(parent, start, end);
     m_judgedInThisInput = true;
     m_frameNews.stop();
+}
+
+// A new deal is shown from its first item, wherever the last one was left.
+void ChoiceListView::reset()
+{
+    QListView::reset();
+    scrollToTop();
+}
+
+// The width of the items is taken from the last one, so it changes as
+// items go; it never makes the list scroll sideways, not even by a
+// sideways wheel.
+void ChoiceListView::updateGeometries()
+{
+    QListView::updateGeometries();
+    horizontalScrollBar()->setRange(0, 0);
 }
 
 void ChoiceListView::tellWhereTheFrameIs()

@@ -14,8 +14,10 @@ class GestureRule;
 // player. Ctrl with a movement key only moves the focus frame, and Space
 // chooses the framed item, so a keyboard player can look before choosing.
 // Typing moves the frame to the first item that starts with the letters
-// typed; the word chooses when typing pauses. A screen reader hears where the
-// frame is whenever the list has the focus, but not where a judgment moved it.
+// typed; the word chooses when typing pauses. A long item is cut off at the
+// edge, its tooltip shows it whole, and the list never scrolls sideways. A
+// screen reader hears where the frame is whenever the list has the focus, but
+// not where a judgment moved it.
 class ChoiceListView : public QListView
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ public:
     ChoiceListView(GestureRule &rule, QWidget *parent = nullptr);
 
     void keyboardSearch(const QString &search) override;
+    void reset() override;
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
@@ -39,6 +42,7 @@ protected:
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void updateGeometries() override;
 
 private:
     static bool isMovementKey(const QKeyEvent *event);
