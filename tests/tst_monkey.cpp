@@ -547,6 +547,14 @@ QString Monkey::invariantError(const Snapshot &before, const Snapshot &now) cons
         return QStringLiteral("the window shows other tallies than the form");
     if (m_quiz.message()->toPlainText() != QString(f.Text1(0).Text()).replace(lineBreak, QStringLiteral("\n")))
         return QStringLiteral("the message area shows another text than the form holds");
+    for (int list : {0, 1}) {
+        QListView *view = m_quiz.list(list);
+        view->doItemsLayout();
+        if (view->horizontalScrollBar()->maximum() != 0)
+            return QStringLiteral("a list scrolls sideways");
+        if (now.states.size() > before.states.size() && view->indexAt(QPoint(2, 2)).row() != 0)
+            return QStringLiteral("a new deal does not show from its first item");
+    }
 
     return verdictError(before, now);
 }

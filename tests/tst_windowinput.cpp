@@ -458,6 +458,17 @@ void TestWindowInput::dragChoosesAtItsPressOnly()
     QTest::mouseRelease(capitals, Qt::LeftButton, {}, quiz->itemCentre(1, 2));
     QCOMPARE(quiz->form.List1(1).ListIndex(), 0);
     QCOMPARE(quiz->judged(), 1);
+
+    // Dragging to the edge scrolls the list until the release, not beyond.
+    QScrollBar *scrollBar = quiz->list(1)->verticalScrollBar();
+    const QPoint nearTheBottom(at.x(), capitals->height() - 3);
+    QTest::mousePress(capitals, Qt::LeftButton, {}, at);
+    QTest::mouseMove(capitals, nearTheBottom);
+    QTRY_VERIFY(scrollBar->value() > 0);
+    QTest::mouseRelease(capitals, Qt::LeftButton, {}, nearTheBottom);
+    const int scrolled = scrollBar->value();
+    QTest::qWait(400);
+    QCOMPARE(scrollBar->value(), scrolled);
 }
 
 void TestWindowInput::everySelectingKeyRaisesOneClick_data()

@@ -17,6 +17,8 @@ ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent) : QListView(p
     setUniformItemSizes(true);
     setTextElideMode(Qt::ElideNone);
     setItemDelegate(new WholeTextDelegate(this));
+    // The items are as wide as the last one, which changes as items go; with
+    // no sideways scroll bar the items are as wide as the list.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // No context menu, not even the scroll bar's.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -180,8 +182,10 @@ void ChoiceListView::mousePressEvent(QMouseEvent *event)
         QListView::mousePressEvent(event);
 }
 
+// Dragging to an edge scrolls the list until the button is released.
 void ChoiceListView::mouseReleaseEvent(QMouseEvent *event)
 {
+    stopAutoScroll();
     event->accept();
     if (event->button() == Qt::LeftButton)
         QListView::mouseReleaseEvent(event);
@@ -243,16 +247,8 @@ void ChoiceListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, 
 void ChoiceListView::reset()
 {
     QListView::reset();
+    stopAutoScroll();
     scrollToTop();
-}
-
-// The width of the items is taken from the last one, so it changes as
-// items go; it never makes the list scroll sideways, not even by a
-// sideways wheel.
-void ChoiceListView::updateGeometries()
-{
-    QListView::updateGeometries();
-    horizontalScrollBar()->setRange(0, 0);
 }
 
 void ChoiceListView::tellWhereTheFrameIs()

@@ -42,7 +42,6 @@ protected:
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
-    void updateGeometries() override;
 
 private:
     static bool isMovementKey(const QKeyEvent *event);
