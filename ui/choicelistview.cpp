@@ -1,6 +1,7 @@
 #include "choicelistview.h"
 
 #include "gesturerule.h"
+#include "listaccessible.h"
 #include "wholetextdelegate.h"
 
 #include <QAccessible>
@@ -11,6 +12,8 @@
 
 ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent) : QListView(parent), m_rule(rule)
 {
+    static const bool described = (QAccessible::installFactory(ListAccessible::describe), true);
+    Q_UNUSED(described);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
