@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a real X server, as a pupil and a screen reader meet it.
 
 usage: check_real_window.py MARVENDO
@@ -36,7 +37,7 @@ def pump(seconds):
             time.sleep(0.01)
 
 
-def wait_for(what, find, seconds=15):
+def wait_for(what, find, seconds=120):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
         found = find()
@@ -78,6 +79,27 @@ def centre(accessible):
     return str(box.x + box.width // 2), str(box.y + box.height // 2)
 
 
+def is_focus(event):
+    return event.type.startswith("focus") or (event.type.endswith("focused") and event.detail1)
+
+
+def name_of(accessible):
+    """The name, or None once the object is gone, as a removed item is."""
+    try:
+        return accessible.name
+    except Exception:
+        return None
+
+
+def focus_on(events, name):
+    return [i for i, e in enumerate(events) if is_focus(e) and name_of(e.source) == name]
+
+
+def notifications(events):
+    return [name_of(e.source) for e in events
+            if e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification"]
+
+
 def play(program):
     runtime = tempfile.mkdtemp()
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime)
@@ -95,33 +117,29 @@ def play(program):
 
         events = []
         listener = events.append
-        pyatspi.Registry.registerEventListener(listener, "focus:", "object:state-changed:focused",
-                                               "object:state-changed:showing")
+        kinds = ("focus:", "object:state-changed:focused", "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(listener, *kinds)
         xdotool("windowfocus", "--sync", window)
         xdotool("mousemove", *centre(states[0]), "click", "1")  # Айдахо-Idaho
-        pump(0.5)
-        xdotool("key", "Tab")  # into the capital list
-        pump(0.5)
-        events.clear()
+        wait_for("the choice of Айдахо-Idaho", lambda: states[0].getState().contains(pyatspi.STATE_SELECTED))
+        xdotool("key", "Tab")  # into the capital list, whose news ends with the framed item
+        wait_for("the framed capital", lambda: focus_on(events, "Анаполис-Annapolis"))
+        del events[:]
         xdotool("key", "Home")  # chooses Анаполис-Annapolis, and so judges
-        pump(1.5)
-        pyatspi.Registry.deregisterEventListener(listener, "focus:", "object:state-changed:focused",
-                                                 "object:state-changed:showing")
+        wait_for("the verdict", lambda: notifications(events))
+        # Then Ctrl+Down moves the frame: its news marks the end of what the
+        # judgment told.
+        xdotool("key", "ctrl+Down")
+        barrier = wait_for("the frame's move", lambda: focus_on(events, "Батън Руж-Baton Rouge"))[0]
+        pyatspi.Registry.deregisterEventListener(listener, *kinds)
+        told = events[:barrier]
 
-        def parent_name(event):
-            try:
-                return event.source.parent.name
-            except Exception:
-                return None
-
-        focus = [e for e in events if e.type.startswith("focus") or (e.type.endswith("focused") and e.detail1)]
         # The frame's new place after the judgment is not told ahead of the
         # verdict, and the other list tells nothing.
+        focus = [e for e in told if is_focus(e)]
         check(not focus, "focus events after judging from the capital list: "
-              + ", ".join(f"{e.type} {parent_name(e)}/{e.source.name}" for e in focus))
-        spoken = [e.source.name for e in events
-                  if e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification"]
-        check(spoken == [VERDICT], f"notifications shown: {spoken}")
+              + ", ".join(f"{e.type} {name_of(e.source)}" for e in focus))
+        check(notifications(told) == [VERDICT], f"notifications shown: {notifications(told)}")
         check(capitals.getState().contains(pyatspi.STATE_FOCUSED), "the capital list lost the focus")
     finally:
         process.terminate()
