@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb twice and checks that both are the same, runs Debian's
 # checker on it, checks its files, their modes and its control fields, and
 # starts the unpacked program to see that it shows its window quietly.
@@ -53,10 +54,10 @@ mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb "$(dirname "$0")/../scripts/with-xvfb" sh -c '
     "$1/root/usr/bin/marvendo" >"$1/stdout" 2>"$1/stderr" &
     pid=$!
-    timeout 15 xdotool search --sync --onlyvisible --name "ЗИФ" >/dev/null
+    "$2/wait-window" "ЗИФ" >/dev/null
     status=$?
     kill "$pid"
-    exit "$status"' sh "$work" || {
+    exit "$status"' sh "$work" "$(dirname "$0")/../scripts" || {
     cat "$work/stderr" >&2
     fail "the unpacked program showed no window"
 }

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Windows package checks: a work folder that is removed at
 # the end with whatever ran in its wine prefix, fail(), and show_window,
 # which starts a marvendo.exe under wine in the current WINEPREFIX and
@@ -20,10 +21,19 @@ show_window() {
     wine "$1" >/dev/null 2>"$2" &
     pid=$!
     caption="marvendo.example.org   ЗИФ - американски щати"
-    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1) || true
-    [ -n "$window" ] || { cat "$2" >&2; fail "no window titled \"$caption\" appeared"; }
-    name=$(xprop -id "$window" -notype _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')
+    # A window found may vanish before it is read (wine replaces windows
+    # while a program starts): then look again.
+    looks=0
+    while :; do
+        window=$("$here/../scripts/wait-window" "^$caption\$") || { cat "$2" >&2; fail "no window titled \"$caption\" appeared"; }
+        if name=$(xprop -id "$window" -notype _NET_WM_NAME 2>/dev/null) && geometry=$(xwininfo -id "$window" 2>/dev/null); then
+            break
+        fi
+        looks=$((looks + 1))
+        [ "$looks" -lt 100 ] || fail "window $window vanished each time it was read"
+    done
+    name=$(echo "$name" | sed 's/^[^"]*"//; s/"$//')
     [ "$name" = "$caption" ] || fail "caption: $name"
-    size=$(xwininfo -id "$window" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    size=$(echo "$geometry" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
     [ "$size" = 477x350 ] || fail "client area $size, not 477x350"
 }
