@@ -78,6 +78,7 @@ void Marvendo::Command1_Click(int Index)
     Label1(4).setCaption(QStringLiteral("Невярно:"));
     CorrectCount = 0;
     WrongCount = 0;
+    emit restarted(List1(0).ListCount(), List1(1).ListCount());
 }
 
 void Marvendo::Load()
@@ -117,10 +118,11 @@ void Marvendo::CheckPair()
 
     List1(0).RemoveItem(si);
     List1(1).RemoveItem(ci);
-    emit pairJudged(matched);
+    emit pairJudged({matched, Text1(0).Text(), Label1(matched ? 3 : 4).Caption()});
 }
 
-// Either visible list: the first pick only selects, the second one judges.
+// Any list: the first pick only selects, the second one judges. (Only the
+// player's picks in the two visible lists ever reach it.)
 void Marvendo::List1_Click(int Index)
 {
     Q_UNUSED(Index);

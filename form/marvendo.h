@@ -10,6 +10,15 @@
 
 #include <array>
 
+// What one judgment told the pupil: the verdict as the message area holds
+// it, and the tally it raised, as that label now reads.
+struct Judgment
+{
+    bool right = false;
+    QString verdict;
+    QString tally;
+};
+
 // The quiz form: its controls, its two counters and its event handlers.
 //
 // List1(0) and List1(1) are the sorted lists the player picks from; the
@@ -35,8 +44,11 @@ public:
     static QString taskText();
 
 signals:
-    // A pair has been judged, its verdict written and its tally raised.
-    void pairJudged(bool right);
+    // A pair has been judged: its verdict written, its tally raised and
+    // both its items gone from their lists.
+    void pairJudged(const Judgment &judgment);
+    // The restart button has dealt afresh and cleared the tallies.
+    void restarted(int states, int capitals);
 
 public slots:
     void Command1_Click(int Index);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "marvendo.h"
 #include "testhelpers.h"
 
@@ -118,7 +119,10 @@ void TestDealing::restartMidDealDealsEverythingAgain()
         playOnePair(form);
     form.List1(0).choose(3);
     QCOMPARE(form.List1(0).ListCount(), 43);
+    QSignalSpy restarted(&form, &Marvendo::restarted);
     form.Command1(0).press();
+    QCOMPARE(restarted.count(), 1);
+    QCOMPARE(restarted.front(), (QVariantList{50, 50}));
     QCOMPARE(items(form.List1(0)), column(shippedStateTable(), &StateRow::state));
     QCOMPARE(items(form.List1(1)), sorted(column(shippedStateTable(), &StateRow::capital)));
     QCOMPARE(form.List1(0).ListIndex(), -1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "marvendo.h"
 #include "testhelpers.h"
 
@@ -103,10 +104,23 @@ void TestJudging::pairIsJudged()
     QFETCH(QString, correctTally);
     QFETCH(QString, wrongTally);
 
+    // The one news of the judgment, once both items have left their lists.
+    QList<Judgment> told;
+    int statesLeftWhenTold = -1;
+    connect(form, &Marvendo::pairJudged, form, [&](const Judgment &judgment) {
+        told << judgment;
+        statesLeftWhenTold = form->List1(0).ListCount();
+    });
+
     pick(*form, 0, state);
     QCOMPARE(form->Text1(0).Text(), expectedTaskText());
     pick(*form, 1, capital);
 
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.front().right, correctTally != QStringLiteral("Вярно: "));
+    QCOMPARE(told.front().verdict, verdict);
+    QCOMPARE(told.front().tally, told.front().right ? correctTally : wrongTally);
+    QCOMPARE(statesLeftWhenTold, 49);
     QCOMPARE(form->Text1(0).Text(), verdict);
     QCOMPARE(form->Label1(3).Caption(), correctTally);
     QCOMPARE(form->Label1(4).Caption(), wrongTally);
