@@ -3,8 +3,6 @@
 // judging grow with the size of the table. Prints Markdown tables.
 #include "application.h"
 #include "testhelpers.h"
-#include "marvendo.h"
-#include "marvendowindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -114,15 +112,14 @@ private:
 
 void interaction()
 {
-    Marvendo form;
-    MarvendoWindow window(form);
-    form.Load();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    Quiz quiz;
+    Marvendo &form = quiz.form;
+    quiz.window.show();
+    if (!QTest::qWaitForWindowExposed(&quiz.window)) {
         std::fprintf(stderr, "the window was never shown\n");
         std::exit(1);
     }
-    Player player(form, window);
+    Player player(form, quiz.window);
     player.settle();
 
     std::vector<double> judging, restarting, deals;
@@ -154,7 +151,7 @@ void interaction()
 
 void scale()
 {
-    std::printf("| Rows | Deal (Load), form only | Deal, form and window | Judging one pair, mean of the first 200 |\n"
+    std::printf("| Rows | Deal (Load), form only | Deal again (\"Чисти\"), form and window | Judging one pair, mean of the first 200 |\n"
                 "|---|---|---|---|\n");
     const int sizes[] = {50, 500, 1000, 2000, 5000};
     std::vector<double> dealMedians, judgingMedians;
@@ -176,12 +173,11 @@ void scale()
             }
             judging.push_back(double(timer.nsecsElapsed()) / 1e6 / pairs);
 
-            Marvendo shown(generated.table());
-            MarvendoWindow window(shown);
-            window.show();
+            Quiz shown(generated.table());
+            shown.window.show();
             QCoreApplication::processEvents();
             timer.restart();
-            shown.Load();
+            shown.form.Command1_Click(0);
             QCoreApplication::processEvents();
             dealWindow.push_back(double(timer.nsecsElapsed()) / 1e6);
         }

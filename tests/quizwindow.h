@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "marvendo.h"
-#include "marvendowindow.h"
+#include "application.h"
+#include "typedword.h"
 
 #include <QLabel>
 #include <QListView>
@@ -18,8 +19,17 @@ inline void typeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
 }
 
+// Waits until the word typed into a list has ended at its pause, however
+// long the machine takes to notice the pause.
+inline bool waitForTheWordsEnd(QWidget *list)
+{
+    const TypedWord *word = list->findChild<TypedWord *>();
+    return word && QTest::qWaitFor([word] { return !word->isPending(); }, 120000);
+}
+
 // A mouse event as the window system delivers it, with its own time, so that
-// presses close together make a double click or a longer burst.
+// presses close together make a double click or a longer burst. It is
+// handled at once; no timer of the program's runs meanwhile.
 inline void windowMouseEvent(QWindow *window, QEvent::Type type, Qt::MouseButton button, QPoint at, int msAfterLast)
 {
     static Qt::MouseButtons held;
@@ -30,20 +40,13 @@ inline void windowMouseEvent(QWindow *window, QEvent::Type type, Qt::MouseButton
     QTest::lastMouseTimestamp += msAfterLast;
     qt_handleMouseEvent(window, at, window->mapToGlobal(at), held, type == QEvent::MouseMove ? Qt::NoButton : button,
                         type, Qt::NoModifier, QTest::lastMouseTimestamp);
-    QCoreApplication::processEvents();
 }
 
-// The real window over a freshly loaded form, and the player's hands on it.
-struct QuizWindow
+// The quiz as the program starts it, its window shown, and the player's
+// hands on it.
+struct QuizWindow : Quiz
 {
-    Marvendo form;
-    MarvendoWindow window{form};
-
-    QuizWindow()
-    {
-        form.Load();
-        window.show();
-    }
+    QuizWindow() { window.show(); }
 
     bool waitActive()
     {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gesturerule.h"
 
 #include <QTest>
@@ -13,8 +14,14 @@ Step press(int x, int y, quint64 ms) { return [=](GestureRule &r) { r.press(QPoi
 Step key(int k) { return [=](GestureRule &r) { r.keyPress(k, false); }; }
 Step repeat(int k) { return [=](GestureRule &r) { r.keyRelease(k, true); r.keyPress(k, true); }; }
 Step release(int k) { return [=](GestureRule &r) { r.keyRelease(k, false); }; }
-Step typingPaused() { return [](GestureRule &r) { r.choiceByPause(); }; }
 Step judged() { return [](GestureRule &r) { r.judged(); }; }
+Step judgedByAWordAtItsPause()
+{
+    return [](GestureRule &r) {
+        const GestureRule::Pause pause(r);
+        r.judged();
+    };
+}
 Step reset() { return [](GestureRule &r) { r.reset(); }; }
 
 const int down = Qt::Key_Down;
@@ -68,8 +75,10 @@ void TestGestureRule::mayThisPressChoose_data()
     QTest::newRow("another key after one that judged") << Steps{key(down), judged(), key(space)} << true << true;
     QTest::newRow("focus lost ends the held key") << Steps{key(down), judged(), reset(), repeat(down)} << true << true;
     QTest::newRow("a press after a key that judged") << Steps{key(down), judged(), press(10, 10, 0)} << true << false;
+    QTest::newRow("a word ended by the press that left its list: the press still judges")
+        << Steps{press(10, 10, 0), judgedByAWordAtItsPause(), judged(), press(10, 12, 60)} << false << true;
     QTest::newRow("a word chosen at a pause belongs to no gesture")
-        << Steps{key(0x41d), typingPaused(), judged(), repeat(0x41d), press(10, 10, 0)} << true << true;
+        << Steps{key(0x41d), judgedByAWordAtItsPause(), repeat(0x41d), press(10, 10, 0)} << true << true;
 }
 
 void TestGestureRule::mayThisPressChoose()

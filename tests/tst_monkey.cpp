@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random real input on the real window. After every press, key and release
 // the quiz's invariants are checked, and so is what the input was aimed at:
 // each left press must choose the item under it, judge, or do nothing after
@@ -327,32 +328,36 @@ void Monkey::typeWord(const QString &word)
     typeText(focus, word);
     checkAfter(QStringLiteral("type %1 in %2, not yet paused").arg(word, focus->objectName()), before, Intent{true});
     const Snapshot typed = snapshot();
-    QTest::qWait(QApplication::keyboardInputInterval() + 30);
+    if (!waitForTheWordsEnd(focus) && m_error.isEmpty())
+        m_error = QStringLiteral("the word %1 never ended").arg(word);
     checkAfter(QStringLiteral("pause after %1").arg(word), typed, intent);
 }
 
-// The list's own search: from the item after the frame for a first letter
-// (or a repeated one), from the frame for a longer word, wrapping round.
+// The list's search: from the item after the frame for a first letter, from
+// the frame for a longer word, wrapping round; a letter typed again and
+// again goes on to the next item with that letter. The word chooses the
+// item the last letter found.
 Intent Monkey::wordIntent(int list, const QString &word) const
 {
     const QStringList shown = items(m_quiz.form.List1(list));
     int frame = m_quiz.list(list)->currentIndex().row();
     QString typed;
+    int found = -1;
     for (QChar letter : word) {
-        const bool again = !typed.isEmpty() && typed.count(typed.front()) == typed.size() && letter == typed.front();
         typed += letter;
+        const bool again = typed.size() > 1 && typed.count(typed.front(), Qt::CaseInsensitive) == typed.size();
+        const QString sought = again ? typed.left(1) : typed;
         const int from = frame < 0 ? 0 : (typed.size() == 1 || again ? frame + 1 : frame);
-        for (int i = 0; i < shown.size(); ++i) {
+        found = -1;
+        for (int i = 0; i < shown.size() && found < 0; ++i) {
             const int row = (from + i) % int(shown.size());
-            if (shown.at(row).startsWith(typed, Qt::CaseInsensitive)) {
-                frame = row;
-                break;
-            }
+            if (shown.at(row).startsWith(sought, Qt::CaseInsensitive))
+                found = row;
         }
+        if (found >= 0)
+            frame = found;
     }
-    if (frame < 0 || !shown.at(frame).startsWith(typed, Qt::CaseInsensitive))
-        return {true};
-    return choose(list, shown.at(frame));
+    return found < 0 ? Intent{true} : choose(list, shown.at(found));
 }
 
 // A click anywhere; now and then a quick second one a few pixels from the
@@ -405,7 +410,6 @@ void Monkey::otherButton()
     const Qt::MouseButton button = m_random.bounded(2) ? Qt::RightButton : Qt::MiddleButton;
     press(at, 1000, button);
     release(at, 30, button);
-    QTest::qWait(10);
     if (QWidget *menu = QApplication::activePopupWidget()) {
         menu->close();
         if (m_error.isEmpty())

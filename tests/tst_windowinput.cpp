@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quizwindow.h"
 #include "testhelpers.h"
 
@@ -515,7 +516,7 @@ void TestWindowInput::everySelectingKeyRaisesOneClick()
         typeText(view, keys);
         QCOMPARE(quiz->form.List1(0).ListIndex(), start);
         QCOMPARE(clicks.count(), 0);
-        QTest::qWait(QApplication::keyboardInputInterval() + 100);
+        QVERIFY(waitForTheWordsEnd(view));
     }
 
     const int now = quiz->form.List1(0).ListIndex();
@@ -714,8 +715,7 @@ void TestWindowInput::screenReadersHearTheNews()
         quiz->clickItem(1, indexOf(quiz->form.List1(1), capital));
     if (restart)
         QTest::mouseClick(quiz->button(), Qt::LeftButton);
-    QTest::qWait(50);
-    QCOMPARE(listener.heard, news);
+    QTRY_COMPARE(listener.heard, news);
 }
 
 void TestWindowInput::wholeDealByMouse()

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcer.h"
 
 #include "marvendo.h"
 #include "texts.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 
 namespace {
@@ -16,7 +18,7 @@ QAccessibleInterface *notificationFor(const QString &className, QObject *object)
 
 } // namespace
 
-Announcer::Announcer(Marvendo &form, QWidget *parent) : QWidget(parent), m_form(form)
+Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(notificationFor), true);
     Q_UNUSED(factoryInstalled);
@@ -27,27 +29,45 @@ Announcer::Announcer(Marvendo &form, QWidget *parent) : QWidget(parent), m_form(
     setGeometry(0, 0, 0, 0);
     hide();
 
+    m_frameNews.setSingleShot(true);
+    m_frameNews.setInterval(0);
+    connect(&m_frameNews, &QTimer::timeout, this, &Announcer::tellWhereTheFrameIs);
     m_pending.setSingleShot(true);
     m_pending.setInterval(0);
     connect(&m_pending, &QTimer::timeout, this, &Announcer::announce);
-    connect(&form, &Marvendo::pairJudged, this, &Announcer::verdict);
-    connect(&form.Command1(0), &CommandButton::Click, this, &Announcer::newDeal);
 }
 
-void Announcer::verdict(bool right)
+// While a verdict waits to be told, the frame only moves because the
+// judged item left the list.
+void Announcer::frameMoved(QAbstractItemView *list)
 {
-    const QString tally = m_form.Label1(right ? 3 : 4).Caption();
-    m_news = withPlainLineBreaks(m_form.Text1(0).Text()).trimmed() + QLatin1Char('\n') + tally;
+    if (m_pending.isActive())
+        return;
+    m_framedList = list;
+    m_frameNews.start();
+}
+
+void Announcer::judged(const Judgment &judgment)
+{
+    m_frameNews.stop();  // the verdict is the news, not where the frame went
+    m_news = withPlainLineBreaks(judgment.verdict).trimmed() + QLatin1Char('\n') + judgment.tally;
     m_pending.start();
 }
 
-// The window shows only full lists and empty tallies; this says so.
-void Announcer::newDeal()
+void Announcer::restarted(int states, int capitals)
 {
-    m_news = QStringLiteral("Нова игра: %1 щата и %2 столици, резултатът е нулиран.")
-                 .arg(m_form.List1(0).ListCount())
-                 .arg(m_form.List1(1).ListCount());
+    m_news = QStringLiteral("Нова игра: %1 щата и %2 столици, резултатът е нулиран.").arg(states).arg(capitals);
     m_pending.start();
+}
+
+void Announcer::tellWhereTheFrameIs()
+{
+    QAbstractItemView *list = m_framedList;
+    if (!list || !list->hasFocus() || !list->currentIndex().isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleEvent event(list, QAccessible::Focus);
+    event.setChild(list->currentIndex().row());
+    QAccessible::updateAccessibility(&event);
 }
 
 // The one place where the platforms differ. (From Qt 6.8 on, a

@@ -1,35 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
-class Marvendo;
+class QAbstractItemView;
+struct Judgment;
 
-// Tells a screen reader what the window shows but no focus reaches: each
-// verdict with the tally it raised, and a new deal. The keyboard focus stays
-// in the list the pupil is playing in. (Where the frame is, and what is
-// chosen, the lists tell themselves.)
+// All a screen reader hears beyond the widgets' own news, decided in one
+// place for every platform:
+// - where the frame is, when the pupil enters a list or moves its frame:
+//   the framed item with its place, after the list's own news;
+// - each verdict with the tally it raised; the item that slid into the
+//   frame is no news until the pupil's next move;
+// - a new deal, in one sentence, as the window shows it only by full lists
+//   and empty tallies.
+// The keyboard focus stays in the list the pupil is playing in.
 //
-// On Linux a screen reader speaks a notification that appears: this widget
-// is that notification, taking no room and no focus, named after the news
-// and shown anew for each. Windows' UI Automation speaks a value change of
-// text as a notification instead.
+// Verdicts and the new deal go out as the platform's screen readers expect
+// such news: on Windows as a value change of text, which UI Automation
+// speaks as a notification; elsewhere as a notification that appears,
+// which is what this widget is, taking no room and no focus, named after
+// the news and shown anew for each.
 class Announcer : public QWidget
 {
     Q_OBJECT
 
 public:
-    Announcer(Marvendo &form, QWidget *parent);
+    explicit Announcer(QWidget *parent);
 
-    // The news as a screen reader is told it, line by line.
+    void frameMoved(QAbstractItemView *list);
+    void judged(const Judgment &judgment);
+    void restarted(int states, int capitals);
+
+    // The last news, as a screen reader is told it, line by line.
     QString news() const { return m_news; }
 
 private:
-    void verdict(bool right);
-    void newDeal();
+    void tellWhereTheFrameIs();
     void announce();
 
-    Marvendo &m_form;
+    QPointer<QAbstractItemView> m_framedList;
+    QTimer m_frameNews;  // after the news of the moment, such as entering the list
     QString m_news;
-    QTimer m_pending;  // after the focus moves that a judgment causes
+    QTimer m_pending;    // after the focus moves that a judgment causes
 };

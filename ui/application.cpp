@@ -1,7 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "application.h"
-
-#include "marvendo.h"
-#include "marvendowindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,14 +12,24 @@ void describeApplication()
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/marvendo.xpm")));
 }
 
+namespace {
+
+Marvendo &dealt(Marvendo &form)
+{
+    form.Load();
+    return form;
+}
+
+} // namespace
+
+Quiz::Quiz(StateTable table) : form(table), window(dealt(form)) {}
+
 int runQuiz(const std::function<void(QWidget &)> &beforeShow)
 {
     describeApplication();
-    Marvendo form;
-    form.Load();
-    MarvendoWindow window(form);
+    Quiz quiz;
     if (beforeShow)
-        beforeShow(window);
-    window.show();
+        beforeShow(quiz.window);
+    quiz.window.show();
     return QApplication::exec();
 }

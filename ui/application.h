@@ -1,4 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+
+#include "marvendo.h"
+#include "marvendowindow.h"
 
 #include <functional>
 
@@ -8,8 +12,19 @@ class QWidget;
 // desktop entry it belongs to, and the window icon.
 void describeApplication();
 
-// The program: describes the application, creates the form and deals, then
-// builds the window over the dealt lists, shows it and runs the event loop
-// until it is closed.
-// beforeShow lets a benchmark watch the window.
+// The quiz as the program starts it: the form is created and dealt, then
+// the window is built over the dealt lists, so that they are read whole.
+// The program, its tests, its benchmarks and the pictures of the README
+// all start it this way.
+struct Quiz
+{
+    explicit Quiz(StateTable table = shippedStateTable());
+
+    Marvendo form;
+    MarvendoWindow window;
+};
+
+// The program: describes the application, starts the quiz, shows the
+// window and runs the event loop until it is closed. beforeShow lets a
+// benchmark watch the window.
 int runQuiz(const std::function<void(QWidget &)> &beforeShow = {});

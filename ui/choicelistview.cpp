@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "choicelistview.h"
 
 #include "gesturerule.h"
 #include "listaccessible.h"
-#include "wholetextdelegate.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -10,52 +10,60 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent) : QListView(parent), m_rule(rule)
+ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent)
+    : QListView(parent), m_rule(rule), m_word(QApplication::keyboardInputInterval(), this)
 {
     static const bool described = (QAccessible::installFactory(ListAccessible::describe), true);
     Q_UNUSED(described);
+
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
-    setUniformItemSizes(true);
-    setTextElideMode(Qt::ElideNone);
-    setItemDelegate(new WholeTextDelegate(this));
-    // The items are as wide as the last one, which changes as items go; with
-    // no sideways scroll bar the items are as wide as the list.
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // No context menu, not even the scroll bar's.
+    // No context menu, not even the scroll bar's: it would take the next press.
     setContextMenuPolicy(Qt::NoContextMenu);
     verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
     horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
-
-    m_wordPause.setSingleShot(true);
-    connect(&m_wordPause, &QTimer::timeout, this, &ChoiceListView::chooseTypedWord);
-    m_frameNews.setSingleShot(true);
-    m_frameNews.setInterval(0);
-    connect(&m_frameNews, &QTimer::timeout, this, &ChoiceListView::tellWhereTheFrameIs);
+    connect(&m_word, &TypedWord::ended, this, &ChoiceListView::chooseWordEnd);
 }
 
-// A left press or a key chooses, as the gesture rule allows; moves and
-// releases never do. Never a deselection, and no second Click for the item
-// already chosen.
+// How a press changes the choice, when the list's own press handling asks:
+// a left press chooses as the gesture rule allows; nothing else ever does,
+// never a deselection, and no second Click for the item already chosen.
 QItemSelectionModel::SelectionFlags ChoiceListView::selectionCommand(const QModelIndex &index,
                                                                      const QEvent *event) const
 {
-    if (!index.isValid() || !event || m_typing || selectionModel()->isSelected(index))
+    const bool leftPress = event && event->type() == QEvent::MouseButtonPress
+                           && static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (!leftPress || !index.isValid() || !m_rule.pressMayChoose() || selectionModel()->isSelected(index))
         return QItemSelectionModel::NoUpdate;
-    bool chooses = false;
-    if (event->type() == QEvent::MouseButtonPress)
-        chooses = static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton && m_rule.pressMayChoose();
-    else if (event->type() == QEvent::KeyPress)
-        chooses = m_rule.keyMayChoose();
-    return chooses ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate;
+    return QItemSelectionModel::ClearAndSelect;
 }
 
 void ChoiceListView::keyPressEvent(QKeyEvent *event)
 {
-    m_judgedInThisInput = false;
+    using ListKeys::Action;
     m_rule.keyPress(event->key(), event->isAutoRepeat());
-    handleKey(event);
+    const ListKeys::Meaning meaning = ListKeys::meaning(event->key(), event->modifiers(), event->text());
+    switch (meaning.action) {
+    case Action::Choose:
+    case Action::Look:
+        m_word.cancel();  // the pupil moved on from the word
+        moveFrame(meaning.move, meaning.action == Action::Choose);
+        break;
+    case Action::ChooseFramed:
+        if (m_word.isPending())
+            type(QStringLiteral(" "));  // a space inside a word
+        else
+            chooseByKey(currentIndex());
+        break;
+    case Action::Type:
+        type(event->text());
+        break;
+    case Action::Other:
+        QListView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void ChoiceListView::keyReleaseEvent(QKeyEvent *event)
@@ -64,125 +72,62 @@ void ChoiceListView::keyReleaseEvent(QKeyEvent *event)
     QListView::keyReleaseEvent(event);
 }
 
-void ChoiceListView::handleKey(QKeyEvent *event)
+// At the top or the bottom the frame cannot move; like a classic list box,
+// the key then chooses the item framed.
+void ChoiceListView::moveFrame(ListKeys::Move move, bool choose)
 {
-    // One column: Left and Right move as Up and Down do.
-    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
-        QKeyEvent vertical(event->type(), event->key() == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
-                           event->modifiers(), event->text(), event->isAutoRepeat(), event->count());
-        handleKey(&vertical);
-        event->setAccepted(vertical.isAccepted());
-        return;
-    }
-    if (isMovementKey(event))
-        m_wordPause.stop();  // the player moved on from the word
-    if (moveFocusFrame(event))
-        return;
-    if (event->key() == Qt::Key_Space && m_wordPause.isActive()) {
-        keyboardSearch(event->text());  // a space inside a typed word
-        event->accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
-        chooseFramedItem(event);
-        event->accept();
-        return;
-    }
-    const QPersistentModelIndex framed = currentIndex();
-    const int changes = m_selectionChanges;
-    QListView::keyPressEvent(event);
-    // At the top or the bottom a movement key cannot move the frame; like a
-    // classic list box, it then chooses the framed item if nothing is chosen.
-    if (isMovementKey(event) && changes == m_selectionChanges && framed.isValid() && framed == currentIndex())
-        chooseFramedItem(event);
-}
-
-bool ChoiceListView::isMovementKey(const QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool ChoiceListView::moveFocusFrame(QKeyEvent *event)
-{
-    if (!(event->modifiers() & Qt::ControlModifier))
-        return false;
-    CursorAction action;
-    switch (event->key()) {
-    case Qt::Key_Up: action = MoveUp; break;
-    case Qt::Key_Down: action = MoveDown; break;
-    case Qt::Key_Home: action = MoveHome; break;
-    case Qt::Key_End: action = MoveEnd; break;
-    case Qt::Key_PageUp: action = MovePageUp; break;
-    case Qt::Key_PageDown: action = MovePageDown; break;
-    default: return false;
+    using ListKeys::Move;
+    CursorAction action = MoveDown;
+    switch (move) {
+    case Move::Up: action = MoveUp; break;
+    case Move::Down: action = MoveDown; break;
+    case Move::Home: action = MoveHome; break;
+    case Move::End: action = MoveEnd; break;
+    case Move::PageUp: action = MovePageUp; break;
+    case Move::PageDown: action = MovePageDown; break;
+    case Move::None: return;
     }
     const QModelIndex next = moveCursor(action, Qt::NoModifier);
-    if (next.isValid())
-        selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
-    event->accept();
-    return true;
-}
-
-void ChoiceListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
-{
-    ++m_selectionChanges;
-    QListView::selectionChanged(selected, deselected);
-}
-
-void ChoiceListView::chooseFramedItem(const QEvent *event)
-{
-    const QModelIndex framed = currentIndex();
-    const auto command = selectionCommand(framed, event);
-    if (command != QItemSelectionModel::NoUpdate)
-        selectionModel()->select(framed, command);
-}
-
-// Typing moves the frame at once, to the first item that starts with what
-// was typed; the choice waits until typing pauses, so a word is one choice.
-void ChoiceListView::keyboardSearch(const QString &search)
-{
-    // A new word after a pause, counted as the list's own search counts it.
-    const bool newWord =
-        !m_sinceLastLetter.isValid() || m_sinceLastLetter.elapsed() > QApplication::keyboardInputInterval();
-    m_sinceLastLetter.start();
-    if (newWord)
-        m_word.clear();
-    m_word += search;
-    m_typing = true;
-    QListView::keyboardSearch(search);
-    m_typing = false;
-    const QModelIndex framed = currentIndex();
-    m_wordMatch = framed.data().toString().startsWith(m_word, Qt::CaseInsensitive) ? framed : QModelIndex();
-    m_wordPause.start(QApplication::keyboardInputInterval());
-}
-
-void ChoiceListView::chooseTypedWord()
-{
-    m_wordPause.stop();
-    const QModelIndex match = std::exchange(m_wordMatch, {});
-    if (!match.isValid() || match != currentIndex() || selectionModel()->isSelected(match))
+    if (!next.isValid())
         return;
-    m_rule.choiceByPause();
-    selectionModel()->select(match, QItemSelectionModel::ClearAndSelect);
+    selectionModel()->setCurrentIndex(next, QItemSelectionModel::NoUpdate);
+    if (choose)
+        chooseByKey(next);
 }
 
-// Only the left button chooses, as in a classic list box.
+void ChoiceListView::chooseByKey(const QModelIndex &item)
+{
+    if (item.isValid() && m_rule.keyMayChoose() && !selectionModel()->isSelected(item))
+        selectionModel()->select(item, QItemSelectionModel::ClearAndSelect);
+}
+
+void ChoiceListView::type(const QString &text)
+{
+    QStringList items;
+    for (int row = 0; row < model()->rowCount(); ++row)
+        items << model()->index(row, 0).data().toString();
+    const int row = m_word.type(text, items, currentIndex().row());
+    if (row >= 0)
+        selectionModel()->setCurrentIndex(model()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+// The word chooses the item it framed, if the frame is still there.
+void ChoiceListView::chooseWordEnd(int row)
+{
+    const QModelIndex item = model()->index(row, 0);
+    if (item != currentIndex() || selectionModel()->isSelected(item))
+        return;
+    const GestureRule::Pause pause(m_rule);
+    selectionModel()->select(item, QItemSelectionModel::ClearAndSelect);
+}
+
 void ChoiceListView::mousePressEvent(QMouseEvent *event)
 {
-    m_judgedInThisInput = false;
     event->accept();
-    if (event->button() == Qt::LeftButton)
-        QListView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_word.cancel();
+    QListView::mousePressEvent(event);
 }
 
 // Dragging to an edge scrolls the list until the button is released.
@@ -207,16 +152,17 @@ void ChoiceListView::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ChoiceListView::focusInEvent(QFocusEvent *event)
 {
-    m_judgedInThisInput = false;
     QListView::focusInEvent(event);
-    m_frameNews.start();
+    emit frameMoved();
 }
 
+// Leaving the list ends every gesture, and the word. (A press that takes
+// the focus elsewhere is the gesture rule's already, and starts its own.)
 void ChoiceListView::focusOutEvent(QFocusEvent *event)
 {
-    m_rule.reset();
-    if (m_wordPause.isActive())
-        chooseTypedWord();  // leaving ends the word
+    if (event->reason() != Qt::MouseFocusReason)
+        m_rule.reset();
+    m_word.finish();
     QListView::focusOutEvent(event);
 }
 
@@ -226,40 +172,11 @@ void ChoiceListView::hideEvent(QHideEvent *event)
     QListView::hideEvent(event);
 }
 
-// The frame's news waits until the events of the moment are out: entering
-// the list, a screen reader first hears the list and then the framed item.
-// After a judgment the frame's place is no news until the next input: the
-// pupil hears the verdict, not the item that slid into the frame. (The
-// frame's move of a key that judged is told only after the removal.)
+// The frame's news is the announcer's to tell (the list's own would come
+// at once, also where a judgment moved the frame).
 void ChoiceListView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QAbstractItemView::currentChanged(current, previous);
-    if (hasFocus() && !m_judgedInThisInput)
-        m_frameNews.start();
-}
-
-// Only a judgment removes rows.
-void ChoiceListView::rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end)
-{
-    QListView::rowsAboutToBeRemoved(parent, start, end);
-    m_judgedInThisInput = true;
-    m_frameNews.stop();
-}
-
-// A new deal is shown from its first item, wherever the last one was left.
-void ChoiceListView::reset()
-{
-    QListView::reset();
-    stopAutoScroll();
-    scrollToTop();
-}
-
-void ChoiceListView::tellWhereTheFrameIs()
-{
-    const QModelIndex framed = currentIndex();
-    if (!hasFocus() || !framed.isValid() || !QAccessible::isActive())
-        return;
-    QAccessibleEvent event(this, QAccessible::Focus);
-    event.setChild(framed.row());
-    QAccessible::updateAccessibility(&event);
+    if (hasFocus())
+        emit frameMoved();
 }

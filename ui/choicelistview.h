@@ -1,23 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QElapsedTimer>
+#include "listkeys.h"
+#include "typedword.h"
+
 #include <QListView>
-#include <QPersistentModelIndex>
-#include <QTimer>
 
 class GestureRule;
 
-// A list the player chooses one item from, as in a classic list box.
+// A list the player chooses one item from, as in a classic list box: it
+// turns the pupil's presses and keys into choices, as the gesture rule
+// allows, and nothing more.
 //
-// A left press or a plain movement key chooses (and so may judge at once),
-// as the gesture rule allows; a choice can be moved but never cleared by the
-// player. Ctrl with a movement key only moves the focus frame, and Space
-// chooses the framed item, so a keyboard player can look before choosing.
-// Typing moves the frame to the first item that starts with the letters
-// typed; the word chooses when typing pauses. A long item is cut off at the
-// edge, its tooltip shows it whole, and the list never scrolls sideways. A
-// screen reader hears where the frame is whenever the list has the focus, but
-// not where a judgment moved it.
+// Only a left press chooses, the item under it; moving with the button
+// down and releasing it never choose, and a quick second press is a press
+// like any other. A movement key moves the frame and chooses the item it
+// reaches (at the top or the bottom, the item framed); with Ctrl it moves
+// the frame only, and Space chooses the framed item. Letters make a typed
+// word, which chooses when typing pauses or the list is left. A choice can
+// be moved but never cleared by the player.
 class ChoiceListView : public QListView
 {
     Q_OBJECT
@@ -25,8 +26,13 @@ class ChoiceListView : public QListView
 public:
     ChoiceListView(GestureRule &rule, QWidget *parent = nullptr);
 
-    void keyboardSearch(const QString &search) override;
-    void reset() override;
+    // Letters make a typed word; the list's own search is not used.
+    void keyboardSearch(const QString &) override {}
+
+signals:
+    // The frame has moved while the list has the keyboard focus, or the
+    // list has just been entered.
+    void frameMoved();
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
@@ -39,25 +45,14 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
-    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
 
 private:
-    static bool isMovementKey(const QKeyEvent *event);
-    void handleKey(QKeyEvent *event);
-    bool moveFocusFrame(QKeyEvent *event);
-    void chooseFramedItem(const QEvent *event);
-    void chooseTypedWord();
-    void tellWhereTheFrameIs();
+    void moveFrame(ListKeys::Move move, bool choose);
+    void chooseByKey(const QModelIndex &item);
+    void type(const QString &text);
+    void chooseWordEnd(int row);
 
     GestureRule &m_rule;
-    int m_selectionChanges = 0;
-    bool m_typing = false;
-    bool m_judgedInThisInput = false;
-    QString m_word;
-    QElapsedTimer m_sinceLastLetter;
-    QPersistentModelIndex m_wordMatch;
-    QTimer m_wordPause;
-    QTimer m_frameNews;  // the frame's place, told once the list's own news is out
+    TypedWord m_word;
 };

@@ -1,55 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gesturerule.h"
 
 bool GestureRule::continuesBurst(QPoint at, quint64 time) const
 {
-    return m_hasPress && time >= m_lastPressTime && time - m_lastPressTime <= quint64(m_limits.doubleClickMs)
-           && (at - m_lastPressAt).manhattanLength() <= m_limits.doubleClickDistance;
+    return m_burst && time >= m_burst->lastTime && time - m_burst->lastTime <= quint64(m_limits.doubleClickMs)
+           && (at - m_burst->lastAt).manhattanLength() <= m_limits.doubleClickDistance;
 }
 
 void GestureRule::press(QPoint at, quint64 time)
 {
-    m_handling = Input::Mouse;
-    if (m_hasPress && at == m_lastPressAt && time == m_lastPressTime)
-        return;
-    if (!continuesBurst(at, time))
-        m_burstJudged = false;
-    m_hasPress = true;
-    m_lastPressAt = at;
-    m_lastPressTime = time;
+    m_last = Input::Press;
+    if (continuesBurst(at, time)) {
+        m_burst->lastAt = at;
+        m_burst->lastTime = time;
+    } else {
+        m_burst = Burst{at, time};
+    }
 }
 
 void GestureRule::keyPress(int key, bool autoRepeat)
 {
-    m_handling = Input::Key;
-    if (!autoRepeat || key != m_key) {
-        m_key = key;
-        m_keyJudged = false;
-    }
+    m_last = Input::Key;
+    if (!autoRepeat || !m_heldKey || m_heldKey->key != key)
+        m_heldKey = HeldKey{key};
 }
 
 void GestureRule::keyRelease(int key, bool autoRepeat)
 {
-    if (!autoRepeat && key == m_key)
-        m_keyJudged = false;
-}
-
-void GestureRule::choiceByPause()
-{
-    m_handling = Input::None;
+    if (!autoRepeat && m_heldKey && m_heldKey->key == key)
+        m_heldKey.reset();
 }
 
 void GestureRule::judged()
 {
-    if (m_handling == Input::Mouse)
-        m_burstJudged = true;
-    else if (m_handling == Input::Key)
-        m_keyJudged = true;
+    if (m_last == Input::Press && m_burst)
+        m_burst->judged = true;
+    else if (m_last == Input::Key && m_heldKey)
+        m_heldKey->judged = true;
 }
 
 void GestureRule::reset()
 {
-    m_handling = Input::None;
-    m_hasPress = false;
-    m_burstJudged = false;
-    m_keyJudged = false;
+    m_last = Input::None;
+    m_burst.reset();
+    m_heldKey.reset();
 }

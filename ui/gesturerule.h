@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPoint>
 #include <QtGlobal>
 
-// Which of the player's presses may choose an item.
+#include <optional>
+#include <utility>
+
+// Which of the player's presses and keys may choose an item.
 //
 // A gesture chooses at most once. For the mouse a gesture is a burst: a run
 // of left presses, each within the double-click time and distance of the
@@ -11,9 +15,12 @@
 // releasing it never choose. For the keyboard it is a key held down with its
 // autorepeat. Once a gesture's choice has judged a pair, the rest of it
 // chooses nothing: the item that moved up under the pointer or the frame was
-// never aimed at. Every other press chooses.
+// never aimed at. Every other press and key chooses.
 class GestureRule
 {
+    // The input whose choice a judgment comes from: the last press or key.
+    enum class Input { None, Press, Key };
+
 public:
     struct Limits
     {
@@ -23,33 +30,54 @@ public:
 
     explicit GestureRule(Limits limits) : m_limits(limits) {}
 
-    // A left press anywhere in the window, in screen pixels, at a time in
-    // milliseconds. The same press delivered again is noticed once.
+    // Each left press anywhere in the window, once, in screen pixels, at its
+    // time in milliseconds.
     void press(QPoint at, quint64 time);
     void keyPress(int key, bool autoRepeat);
     void keyRelease(int key, bool autoRepeat);
-    // A choice made by no press, such as the end of a typed word.
-    void choiceByPause();
-    // The choice of the input being handled has just judged a pair.
+    // A pair has been judged: the gesture of the last press or key chooses
+    // no more.
     void judged();
-    // The list lost the keyboard focus or the window was hidden: every
+    // The keyboard focus left the list, or the window was hidden: every
     // gesture ends.
     void reset();
 
-    bool pressMayChoose() const { return !m_burstJudged; }
-    bool keyMayChoose() const { return !m_keyJudged; }
+    bool pressMayChoose() const { return !m_burst || !m_burst->judged; }
+    bool keyMayChoose() const { return !m_heldKey || !m_heldKey->judged; }
+
+    // While one lives, a choice is made by no press or key, as when a typed
+    // word ends: a judgment then ends no gesture, and the gestures going on
+    // are left as they were.
+    class Pause
+    {
+    public:
+        explicit Pause(GestureRule &rule) : m_rule(rule), m_was(std::exchange(rule.m_last, Input::None)) {}
+        ~Pause() { m_rule.m_last = m_was; }
+        Pause(const Pause &) = delete;
+        Pause &operator=(const Pause &) = delete;
+
+    private:
+        GestureRule &m_rule;
+        Input m_was;
+    };
 
 private:
-    enum class Input { None, Mouse, Key };
+    struct Burst
+    {
+        QPoint lastAt;
+        quint64 lastTime;
+        bool judged = false;
+    };
+    struct HeldKey
+    {
+        int key;
+        bool judged = false;
+    };
 
     bool continuesBurst(QPoint at, quint64 time) const;
 
     Limits m_limits;
-    Input m_handling = Input::None;
-    bool m_hasPress = false;
-    QPoint m_lastPressAt;
-    quint64 m_lastPressTime = 0;
-    bool m_burstJudged = false;
-    int m_key = 0;
-    bool m_keyJudged = false;
+    std::optional<Burst> m_burst;
+    std::optional<HeldKey> m_heldKey;
+    Input m_last = Input::None;
 };

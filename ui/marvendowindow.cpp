@@ -1,9 +1,10 @@
 #include "marvendowindow.h"
 
+#include "announcer.h"
 #include "choicelistview.h"
 #include "marvendo.h"
 #include "messagearea.h"
-#include "announcer.h"
+#include "wholetextdelegate.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleHints>
+#include <QWindow>
 
 using namespace FormGeometry;
 
@@ -61,26 +63,27 @@ GestureRule::Limits doubleClickLimits()
 } // namespace
 
 MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent)
-    : QWidget(parent), m_gestures(doubleClickLimits())
+    : QWidget(parent), m_gestures(doubleClickLimits()), m_announcer(new Announcer(this))
 {
     setWindowTitle(caption);
     setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal));
 
     auto *message = addMessageArea(form.Text1(0));
-    new Announcer(form, this);
     addLabel(form.Label1(0), "Label1_0", title, headingBack);
     addLabel(form.Label1(1), "Label1_1", stateHeading, headingBack);
     addLabel(form.Label1(2), "Label1_2", capitalHeading, headingBack);
-    auto *states = addList(form.List1(0), "List1_0", stateList, form.Label1(1).Caption());
-    auto *capitals = addList(form.List1(1), "List1_1", capitalList, form.Label1(2).Caption());
+    auto *states = addList(form, 0, stateList, form.Label1(1).Caption());
+    auto *capitals = addList(form, 1, capitalList, form.Label1(2).Caption());
     addLabel(form.Label1(3), "Label1_3", correctTally, correctBack);
     auto *restart = addButton(form.Command1(0));
     addLabel(form.Label1(4), "Label1_4", wrongTally, wrongBack);
 
     // Every left press in the window counts towards a burst, wherever it
-    // lands; judging ends the choosing of the gesture that judged.
+    // lands; a judgment ends the choosing of the gesture that made it.
     qApp->installEventFilter(this);
     connect(&form, &Marvendo::pairJudged, this, [this] { m_gestures.judged(); });
+    connect(&form, &Marvendo::pairJudged, m_announcer, &Announcer::judged);
+    connect(&form, &Marvendo::restarted, m_announcer, &Announcer::restarted);
 
     setTabOrder(message, states);
     setTabOrder(states, capitals);
@@ -101,10 +104,11 @@ void MarvendoWindow::setFixedFrame()
     setFixedSize(toPixels(clientArea).size());
 }
 
+// Each press reaches the window once, through its top-level window, before
+// any widget sees it. (A double click comes after its own press.)
 bool MarvendoWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (press && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+    if (event->type() == QEvent::MouseButtonPress && watched == windowHandle()) {
         const auto *mouse = static_cast<const QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton)
             m_gestures.press(mouse->globalPosition().toPoint(), mouse->timestamp());
@@ -135,14 +139,25 @@ QLabel *MarvendoWindow::addLabel(Label &label, const char *name, TwipRect place,
     return widget;
 }
 
-QListView *MarvendoWindow::addList(ListBox &list, const char *name, TwipRect place, const QString &heading)
+QListView *MarvendoWindow::addList(Marvendo &form, int index, TwipRect place, const QString &heading)
 {
+    ListBox &list = form.List1(index);
     auto *view = new ChoiceListView(m_gestures, this);
-    view->setObjectName(QLatin1String(name));
+    view->setObjectName(QStringLiteral("List1_%1").arg(index));
     view->setModel(&list);
     view->setSelectionModel(list.selectionModel());
     view->setAccessibleName(heading);
     view->setGeometry(toPixels(place));
+    // Whole item texts: cut at the edge, shown whole in a tooltip, never
+    // scrolled sideways (items are as wide as the last one, which changes
+    // as items go).
+    view->setUniformItemSizes(true);
+    view->setTextElideMode(Qt::ElideNone);
+    view->setItemDelegate(new WholeTextDelegate(view));
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A new deal is shown from its first item, wherever the last one was left.
+    connect(&form, &Marvendo::restarted, view, &QAbstractItemView::scrollToTop);
+    connect(view, &ChoiceListView::frameMoved, m_announcer, [this, view] { m_announcer->frameMoved(view); });
     return view;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "formgeometry.h"
@@ -5,6 +6,7 @@
 
 #include <QWidget>
 
+class Announcer;
 class Marvendo;
 class Label;
 class ListBox;
@@ -16,7 +18,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The quiz window: shows the form's visible controls where the design puts
-// them and hands the player's selections and presses to the form.
+// them. The lists and the message area show the form's own list boxes and
+// text; the pupil's choices reach the form through the lists' shared
+// selections, and the button's press as its Click.
 class MarvendoWindow : public QWidget
 {
     Q_OBJECT
@@ -32,10 +36,11 @@ protected:
 
 private:
     QLabel *addLabel(Label &label, const char *name, FormGeometry::TwipRect place, const QColor &back);
-    QListView *addList(ListBox &list, const char *name, FormGeometry::TwipRect place, const QString &heading);
+    QListView *addList(Marvendo &form, int index, FormGeometry::TwipRect place, const QString &heading);
     QPlainTextEdit *addMessageArea(TextBox &text);
     QPushButton *addButton(CommandButton &button);
     void setFixedFrame();
 
     GestureRule m_gestures;
+    Announcer *m_announcer;
 };

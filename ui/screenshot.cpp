@@ -1,8 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the quiz window as the player sees it, to PNG files: freshly
 // dealt, and after one right answer.
 #include "application.h"
-#include "marvendo.h"
-#include "marvendowindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,14 +35,12 @@ int main(int argc, char *argv[])
     describeApplication();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
-    Marvendo form;
-    form.Load();
-    MarvendoWindow window(form);
-    window.show();
-    if (!save(window, out.filePath(QStringLiteral("marvendo-dealt.png"))))
+    Quiz quiz;
+    quiz.window.show();
+    if (!save(quiz.window, out.filePath(QStringLiteral("marvendo-dealt.png"))))
         return 1;
 
-    clickItem(window.findChild<QListView *>(QStringLiteral("List1_0")), QStringLiteral("Мериленд-Maryland"));
-    clickItem(window.findChild<QListView *>(QStringLiteral("List1_1")), QStringLiteral("Анаполис-Annapolis"));
-    return save(window, out.filePath(QStringLiteral("marvendo-answered.png"))) ? 0 : 1;
+    clickItem(quiz.window.findChild<QListView *>(QStringLiteral("List1_0")), QStringLiteral("Мериленд-Maryland"));
+    clickItem(quiz.window.findChild<QListView *>(QStringLiteral("List1_1")), QStringLiteral("Анаполис-Annapolis"));
+    return save(quiz.window, out.filePath(QStringLiteral("marvendo-answered.png"))) ? 0 : 1;
 }
