@@ -70,5 +70,5 @@ void TestTypedWord::framesAndChooses()
     QCOMPARE(rows, chosen);
 }
 
-QTEST_APPLESS_MAIN(TestTypedWord)
+QTEST_GUILESS_MAIN(TestTypedWord)
 #include "tst_typedword.moc"
