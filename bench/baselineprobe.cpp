@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The baseline: a bare window with the same widget classes and the same 100
 // item texts as the quiz, and none of its logic, look or behaviour.
 #include "firstframe.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In-process benchmark of the quiz driven through real input on the real
 // window: judging a pair, restarting, a whole deal; then how dealing and
 // judging grow with the size of the table. Prints Markdown tables.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up benchmark: starts the program's probe and the baseline's probe
 // in turn, times each from process start to its first painted frame and
 // records its peak resident memory. Prints a Markdown table.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads,
 # which Qt needs). Used both for Qt itself and for marvendo.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads an X window dump (xwd) of a 24- or 32-bit TrueColor screen.
 
 usage: xwd.py pixels FILE X,Y [X,Y ...]   prints each pixel's colour as r,g,b

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix, checks every file is where a
 # desktop expects it, and runs the desktop entry and AppStream validators.
 # usage: check_install.sh BUILD_DIR APP_ID

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb twice and checks that both are the same, runs Debian's
 # checker on it, checks its files, their modes and its control fields, and

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows ZIP, checks its files and the program's resources, then
 # unpacks it into a fresh wine prefix, where neither Qt nor MinGW exists,
 # starts it and reads back the window it shows. Needs an X display of its own.

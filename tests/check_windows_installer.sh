@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Windows installer and plays a school's deployment in a fresh
 # wine prefix: a silent per-machine install, the files, the Start menu
 # shortcut and the Add/Remove Programs entry, the installed program's

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource script, reads the result back and checks
 # that it carries the icon and version 1.00.
 file(MAKE_DIRECTORY "${WORK_DIR}")

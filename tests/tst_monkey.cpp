@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random real input on the real window. After every press, key and release
 // the quiz's invariants are checked, and so is what the input was aimed at:

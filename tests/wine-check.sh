@@ -1,3 +1,4 @@
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the Windows package checks: a work folder that is removed at
 # the end with whatever ran in its wine prefix, fail(), and show_window,

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Creates the wine prefix the Windows test programs run in: a fresh one,
 # never a home folder's, with Times New Roman standing for Liberation
 # Serif, whose metrics it shares, as on the Linux side. Its windows are not

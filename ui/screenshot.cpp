@@ -1,3 +1,4 @@
+// SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the quiz window as the player sees it, to PNG files: freshly
 // dealt, and after one right answer.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build step: renders the XPM icon as PNG files for the desktop icon theme,
 // at its own size and doubled pixel for pixel.
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Windows installer from exactly the files of the ZIP: installs
 # the build into a staging folder, writes one component for each file into
 # the .wxs, runs wixl, then fixes the code page of the package's tables.

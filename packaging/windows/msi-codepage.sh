@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Records Bulgarian's code page (1251) in a package wixl made with
 # WINDOWS_LANGUAGE=bg, so that Windows reads its Cyrillic texts, and makes
 # the summary's language Bulgarian too. wixl writes the tables' texts in

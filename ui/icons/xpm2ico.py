@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 marvendo team <team@marvendo.example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the Windows icon from the XPM: one 32 by 32 image, 256 colours.
 
 usage: python3 xpm2ico.py marvendo.xpm marvendo.ico
