@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "announcer.h"
 
+#include "listaccessible.h"
 #include "marvendo.h"
 #include "texts.h"
 
@@ -21,8 +22,9 @@ QAccessibleInterface *notificationFor(const QString &className, QObject *object)
 
 Announcer::Announcer(QWidget *parent) : QWidget(parent)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(notificationFor), true);
-    Q_UNUSED(factoryInstalled);
+    static const bool described = (QAccessible::installFactory(notificationFor),
+                                   QAccessible::installFactory(ListAccessible::describe), true);
+    Q_UNUSED(described);
 
     setObjectName(QStringLiteral("Announcer"));
     setFocusPolicy(Qt::NoFocus);

@@ -3,9 +3,7 @@
 #include "choicelistview.h"
 
 #include "gesturerule.h"
-#include "listaccessible.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,9 +12,6 @@
 ChoiceListView::ChoiceListView(GestureRule &rule, QWidget *parent)
     : QListView(parent), m_rule(rule), m_word(QApplication::keyboardInputInterval(), this)
 {
-    static const bool described = (QAccessible::installFactory(ListAccessible::describe), true);
-    Q_UNUSED(described);
-
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(false);
