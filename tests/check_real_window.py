@@ -57,7 +57,7 @@ def without_display(program):
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         if display:
             env["DISPLAY"] = display
-        run = subprocess.run([program], env=env, capture_output=True, text=True, timeout=30)
+        run = subprocess.run([program], env=env, capture_output=True, text=True, timeout=120)
         lines = run.stderr.splitlines()
         check(run.returncode == 1, f"DISPLAY={display}: exit status {run.returncode}, not 1")
         check(len(lines) == 1 and "графичен" in lines[0] and "graphical" in lines[0],

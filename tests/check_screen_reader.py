@@ -209,11 +209,8 @@ def play(program, work):
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         started.append(speechd)
         socket = os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        deadline = time.monotonic() + 20
-        while not os.path.exists(socket):
-            if time.monotonic() > deadline or speechd.poll() is not None:
-                raise SystemExit("FAIL: speech-dispatcher did not start")
-            time.sleep(0.1)
+        if not wait_until(lambda: os.path.exists(socket) or speechd.poll() is not None) or speechd.poll() is not None:
+            raise SystemExit("FAIL: speech-dispatcher did not start")
 
         log = os.path.join(work, "orca-debug.log")
         orca = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--orca", "-u",
