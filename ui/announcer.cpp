@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLabel>
 
 namespace {
 
@@ -19,7 +20,7 @@ QAccessibleInterface *notificationFor(const QString &className, QObject *object)
 
 } // namespace
 
-Announcer::Announcer(QWidget *parent) : QWidget(parent)
+Announcer::Announcer(QWidget *parent) : QWidget(parent), m_text(new QLabel(this))
 {
     static const bool factoryInstalled = (QAccessible::installFactory(notificationFor), true);
     Q_UNUSED(factoryInstalled);
@@ -28,6 +29,7 @@ Announcer::Announcer(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
+    m_text->setTextFormat(Qt::PlainText);
     hide();
 
     m_frameNews.setSingleShot(true);
@@ -79,8 +81,9 @@ void Announcer::announce()
     QAccessibleValueChangeEvent event(window(), m_news);
     QAccessible::updateAccessibility(&event);
 #else
+    // One line: a braille display has no line breaks.
     hide();
-    setAccessibleName(m_news);
+    m_text->setText(QString(m_news).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     show();
 #endif
 }

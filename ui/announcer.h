@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QAbstractItemView;
+class QLabel;
 struct Judgment;
 
 // All a screen reader hears beyond the widgets' own news, decided in one
@@ -22,8 +23,9 @@ struct Judgment;
 // Verdicts and the new deal go out as the platform's screen readers expect
 // such news: on Windows as a value change of text, which UI Automation
 // speaks as a notification; elsewhere as a notification that appears,
-// which is what this widget is, taking no room and no focus, named after
-// the news and shown anew for each.
+// which is what this widget is, taking no room and no focus, shown anew for
+// each news with the news as its text, which a screen reader speaks and
+// flashes on a braille display.
 class Announcer : public QWidget
 {
     Q_OBJECT
@@ -46,4 +48,5 @@ private:
     QTimer m_frameNews;  // after the news of the moment, such as entering the list
     QString m_news;
     QTimer m_pending;    // after the focus moves that a judgment causes
+    QLabel *m_text;      // the news, as the notification shows it
 };
