@@ -8,7 +8,8 @@ Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 Orca with a home and settings of its own in WORK_DIR, then the program; plays
 by keys alone and compares what Orca spoke after each key, read from the
 "SPEECH OUTPUT" lines of Orca's debug log, with the table below. Orca runs in
-a Bulgarian desktop session, as a Bulgarian pupil's does.
+a Bulgarian desktop session, as a Bulgarian pupil's does. check_braille.py
+plays the same deal, with a braille display.
 """
 import codecs
 import os
@@ -49,6 +50,11 @@ PLAY = [
         "(Джуно-Juneau)", NOT_CHOSEN, "(* от *)",
         NOTE, "Вярно: Щатът Аляска-Alaska има за столица град Джуно-Juneau "
         "Най-големият град в щата е: Анкоридж-Anchorage Вярно: 1"]),
+    # Space chooses the framed capital, which the pupil has just heard of.
+    ("shift+Tab", ["Име на щата", "Списък с 47 елемента", "Алабама-Alabama", NOT_CHOSEN, "1 от 47"]),
+    ("space", ["избрано"]),
+    ("Tab", ["Столица на щата", "Списък с 47 елемента", "Джеферсън Сити-Jefferson City", NOT_CHOSEN, "* от 47"]),
+    ("space", [NOTE, "Грешка: Алабама-Alabama Джеферсън Сити-Jefferson City Невярно: 3"]),
     ("Tab", ["Чисти бутон"]),
     ("space", [NOTE, "Нова игра: 50 щата и 50 столици, резултатът е нулиран"]),
 ]
