@@ -102,14 +102,14 @@ void Announcer::tellWhereTheFrameIs()
         showOnBraille(list, -1);
 }
 
-// Shows the list (row -1) or one of its items on a braille display, and
-// says nothing; on Linux only, as no Windows screen reader was tried with a
-// braille display. A change of text selection does so for a screen
-// reader that shows its source whatever caused it (Orca 43), or that reads
-// it as the news of a key that moves a frame or of the mouse (Orca 48),
-// which drops it after other input, such as Space or a typed word. There a
-// moved caret takes the display to the item instead, which after a key
-// that moves a frame would be spoken.
+// Shows the list (row -1, also when it is empty) or one of its items on a
+// braille display, and says nothing; on Linux only, as no Windows screen
+// reader was tried with a braille display. A change of text selection does
+// so for a screen reader that shows its source whatever caused it (Orca
+// 43), or that reads it as the news of a key that moves a frame or of the
+// mouse (Orca 48), which drops it after other input, such as Space or a
+// typed word. There a moved caret takes the display to the item instead,
+// which after a key that moves a frame would be spoken.
 void Announcer::showOnBraille(QAbstractItemView *list, int row) const
 {
 #ifdef Q_OS_WIN
@@ -140,10 +140,10 @@ void Announcer::announce()
     QAccessible::updateAccessibility(&event);
 #else
     // The frame's place first, quietly: a braille display goes back to it
-    // when the flash of the news is over.
+    // when the flash of the news is over. The last verdict leaves the list
+    // empty, and the display on the list.
     QAbstractItemView *list = m_framedList;
-    if (std::exchange(m_judged, false) && list && list->hasFocus() && list->currentIndex().isValid()
-        && QAccessible::isActive())
+    if (std::exchange(m_judged, false) && list && list->hasFocus() && QAccessible::isActive())
         showOnBraille(list, list->currentIndex().row());
     // One line: a braille display has no line breaks.
     hide();
