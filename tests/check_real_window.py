@@ -19,7 +19,7 @@ import pyatspi
 from gi.repository import GLib
 
 CAPTION = "marvendo.example.org   ЗИФ - американски щати"
-VERDICT = "Грешка: Айдахо-Idaho Анаполис-Annapolis\nНевярно: 1"
+VERDICT = "Грешка: Айдахо-Idaho Анаполис-Annapolis Невярно: 1"
 failures = []
 
 
@@ -96,8 +96,17 @@ def focus_on(events, name):
     return [i for i, e in enumerate(events) if is_focus(e) and name_of(e.source) == name]
 
 
+def news_of(notification):
+    """What a notification tells: the text of its labels, as screen readers
+    speak it and flash it on a braille display. Its own name must stay
+    empty, or some would say it twice and flash nothing."""
+    if name_of(notification):
+        return f"named {name_of(notification)!r}"
+    return " ".join(name_of(notification.getChildAtIndex(i)) or "" for i in range(notification.childCount))
+
+
 def notifications(events):
-    return [name_of(e.source) for e in events
+    return [news_of(e.source) for e in events
             if e.type.endswith("showing") and e.detail1 and e.source.getRoleName() == "notification"]
 
 

@@ -8,7 +8,8 @@ Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 Orca with a home and settings of its own in WORK_DIR, then the program; plays
 by keys alone and compares what Orca spoke after each key, read from the
 "SPEECH OUTPUT" lines of Orca's debug log, with the table below. Orca runs in
-a Bulgarian desktop session, as a Bulgarian pupil's does.
+a Bulgarian desktop session, as a Bulgarian pupil's does. check_braille.py
+plays the same deal, with a braille display.
 """
 import codecs
 import os
@@ -44,11 +45,20 @@ PLAY = [
     # the pause. Orca may speak of a frame after it has moved on, with the
     # place it then has ("*": any word), or, on a busy machine, not at all;
     # the verdict names the pair.
+    # A frame the word has chosen may leave the list while Orca 48, slow on
+    # a busy machine, still speaks of it: it then says what it says of any
+    # object gone, "невалиден посивено" (invalid, greyed), as it did before
+    # the braille display's news too.
     ("Cyrillic_de Cyrillic_zhe Cyrillic_u", [
         "(Де Мойн-Des Moines)", NOT_CHOSEN, "(* от *)", "(Джаксън-Jackson)", NOT_CHOSEN, "(* от *)",
-        "(Джуно-Juneau)", NOT_CHOSEN, "(* от *)",
+        "(Джуно-Juneau)", NOT_CHOSEN, "(* от *)", "(невалиден)", "(посивено)",
         NOTE, "Вярно: Щатът Аляска-Alaska има за столица град Джуно-Juneau "
         "Най-големият град в щата е: Анкоридж-Anchorage Вярно: 1"]),
+    # Space chooses the framed capital, which the pupil has just heard of.
+    ("shift+Tab", ["Име на щата", "Списък с 47 елемента", "Алабама-Alabama", NOT_CHOSEN, "1 от 47"]),
+    ("space", ["избрано"]),
+    ("Tab", ["Столица на щата", "Списък с 47 елемента", "Джеферсън Сити-Jefferson City", NOT_CHOSEN, "* от 47"]),
+    ("space", [NOTE, "Грешка: Алабама-Alabama Джеферсън Сити-Jefferson City Невярно: 3"]),
     ("Tab", ["Чисти бутон"]),
     ("space", [NOTE, "Нова игра: 50 щата и 50 столици, резултатът е нулиран"]),
 ]
@@ -87,6 +97,8 @@ class Speech:
         self.decoder = codecs.getincrementaldecoder("utf-8")(errors="replace")
         self.unparsed = ""
         self.texts = []
+        self.line = ""  # the log's last line, while it is still being written
+        self.handling = 0  # events Orca has begun to handle and not finished
 
     def text(self):
         try:
@@ -109,13 +121,23 @@ class Speech:
         except FileNotFoundError:
             return self.texts
         self.read += len(fresh)
-        self.unparsed += self.decoder.decode(fresh)
+        fresh = self.decoder.decode(fresh)
+        *lines, self.line = (self.line + fresh).split("\n")
+        self.handling += sum(line.startswith("vvvvv") for line in lines) - sum(line.startswith("^^^^^") for line in lines)
+        self.unparsed += fresh
         end = 0
         for match in re.finditer(r"SPEECH OUTPUT: '(.*?)'(?: ?\{[^\n]*\})?$", self.unparsed, re.S | re.M):
             self.texts.append(" ".join(match.group(1).split()))
             end = match.end()
         self.unparsed = self.unparsed[end:]
         return list(self.texts)
+
+    def idle(self):
+        """Whether Orca has finished handling each event it began to: it
+        may still look at what it has just spoken, such as whether an item
+        is chosen, which a key pressed meanwhile could change."""
+        self.spoken()
+        return self.handling == 0
 
 
 def words(texts):
@@ -167,7 +189,7 @@ def follow(spoken, expected):
     return "done" if i == len(said) else "wrong"
 
 
-def environment(work):
+def environment(work, orca_settings):
     home = os.path.join(work, "home")
     runtime = os.path.join(work, "runtime")
     shutil.rmtree(work, ignore_errors=True)
@@ -183,6 +205,7 @@ def environment(work):
     # Orca as a pupil may set it: places in lists spoken, keys not echoed.
     with open(os.path.join(work, "orca", "orca-customizations.py"), "w") as f:
         f.write("import orca.settings as s\ns.enablePositionSpeaking = True\ns.enableKeyEcho = False\n")
+        f.write("".join(f"s.{name} = {value!r}\n" for name, value in orca_settings.items()))
     config = os.path.join(work, "speech", "config")
     os.makedirs(os.path.join(config, "modules"))
     shutil.copy("/etc/speech-dispatcher/modules/espeak-ng.conf", os.path.join(config, "modules"))
@@ -197,82 +220,100 @@ def key(names):
     subprocess.run(["xdotool", "key", "--delay", "80", *names.split()], check=True)
 
 
-def play(program, work):
+def open_session(program, work, started, orca_env=None, orca_settings=None):
+    """Starts speech-dispatcher with silent audio, Orca with a home and
+    settings of its own in WORK_DIR, then the program, and gives the
+    program the keyboard; returns what Orca speaks, once it has said which
+    window opened. Each process started is added to STARTED."""
     for tool in ("/usr/bin/orca", "/usr/bin/speech-dispatcher", "/usr/bin/xdotool"):
         if not os.path.exists(tool):
             raise SystemExit(f"FAIL: {tool} is not installed (scripts/setup installs it)")
-    env, config = environment(work)
-    started = []
-    try:
-        speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", config, "-S", "default",
-                                    "-L", os.path.join(work, "speech")], env=env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        started.append(speechd)
-        socket = os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        if not wait_until(lambda: os.path.exists(socket) or speechd.poll() is not None) or speechd.poll() is not None:
-            raise SystemExit("FAIL: speech-dispatcher did not start")
+    env, config = environment(work, orca_settings or {})
+    speechd = subprocess.Popen(["speech-dispatcher", "-s", "-t", "0", "-C", config, "-S", "default",
+                                "-L", os.path.join(work, "speech")], env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    started.append(speechd)
+    socket = os.path.join(env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+    if not wait_until(lambda: os.path.exists(socket) or speechd.poll() is not None) or speechd.poll() is not None:
+        raise SystemExit("FAIL: speech-dispatcher did not start")
 
-        log = os.path.join(work, "orca-debug.log")
-        orca = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--orca", "-u",
-                                 os.path.join(work, "orca"), "--debug-file", log], env=env,
-                                stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, "orca.err"), "w"))
-        started.append(orca)
-        speech = Speech(log)
-        # Orca 43 starts the registry itself, Orca 48 only its event loop.
-        if not wait_until(lambda: speech.has("Starting ATSPI registry", "Starting Atspi main event loop")):
-            raise SystemExit("FAIL: Orca did not start")
+    log = os.path.join(work, "orca-debug.log")
+    orca = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--orca", "-u",
+                             os.path.join(work, "orca"), "--debug-file", log], env=dict(env, **(orca_env or {})),
+                            stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, "orca.err"), "w"))
+    started.append(orca)
+    speech = Speech(log)
+    # Orca 43 starts the registry itself, Orca 48 only its event loop.
+    if not wait_until(lambda: speech.has("Starting ATSPI registry", "Starting Atspi main event loop")):
+        raise SystemExit("FAIL: Orca did not start")
 
-        app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        started.append(subprocess.Popen([program], env=app_env))
-        window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
-                                text=True).stdout.split()
-        if not window:
-            raise SystemExit("FAIL: the window did not appear")
-        subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
-        # The pupil starts once Orca has said which window has opened.
-        if not wait_until(lambda: any("ЗИФ - американски щати" in text for text in speech.spoken())):
-            if speech.has("SPEECH: Not available"):
-                raise SystemExit("FAIL: Orca spoke nothing: is speech-dispatcher working?")
-            raise SystemExit(f"FAIL: Orca did not say which window opened: {speech.spoken()}")
+    app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    started.append(subprocess.Popen([program], env=app_env))
+    window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
+                            text=True).stdout.split()
+    if not window:
+        raise SystemExit("FAIL: the window did not appear")
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+    # The pupil starts once Orca has said which window has opened.
+    if not wait_until(lambda: any("ЗИФ - американски щати" in text for text in speech.spoken())):
+        if speech.has("SPEECH: Not available"):
+            raise SystemExit("FAIL: Orca spoke nothing: is speech-dispatcher working?")
+        raise SystemExit(f"FAIL: Orca did not say which window opened: {speech.spoken()}")
+    return speech
 
-        # Each step's keys go once Orca has said all that the steps before
-        # must say. The opening window's speech ends where the first step's
-        # begins.
-        opening = len(speech.spoken())
-        start = None
-        expected = []
-        for name, lines in PLAY:
-            key(name)
-            if start is None:
-                wait_until(lambda: first_saying(speech.spoken(), opening, lines[0]) is not None)
-                spoken = speech.spoken()
-                start = first_saying(spoken, opening, lines[0])
-                start = len(spoken) if start is None else start
-                print("window:", spoken[:start])
-                heard = start
-            expected += lines
-            wait_until(lambda: follow(speech.spoken()[start:], expected) != "waiting")
+
+def close_session(started):
+    for process in reversed(started):
+        process.terminate()
+        try:
+            process.wait(10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+
+
+def play(speech, watch=lambda name: None):
+    """Plays the deal above by keys. Before each key, watch(name) may give
+    a check to make once Orca has said what the step must say; a check
+    that finds a fault ends the deal."""
+    # Each step's keys go once Orca has said all that the steps before
+    # must say. The opening window's speech ends where the first step's
+    # begins.
+    opening = len(speech.spoken())
+    start = None
+    expected = []
+    for name, lines in PLAY:
+        wait_until(speech.idle)
+        check = watch(name)
+        key(name)
+        if start is None:
+            wait_until(lambda: first_saying(speech.spoken(), opening, lines[0]) is not None)
             spoken = speech.spoken()
-            state = follow(spoken[start:], expected)
-            print(f"{name}: {spoken[heard:]}")
-            heard = len(spoken)
-            if state != "done":
-                failures.append(f"after {name} Orca said {spoken[start:]}, not {expected}")
-                break
-    finally:
-        for process in reversed(started):
-            process.terminate()
-            try:
-                process.wait(10)
-            except subprocess.TimeoutExpired:
-                process.kill()
+            start = first_saying(spoken, opening, lines[0])
+            start = len(spoken) if start is None else start
+            print("window:", spoken[:start])
+            heard = start
+        expected += lines
+        wait_until(lambda: follow(speech.spoken()[start:], expected) != "waiting")
+        spoken = speech.spoken()
+        state = follow(spoken[start:], expected)
+        print(f"{name}: {spoken[heard:]}")
+        heard = len(spoken)
+        if state != "done":
+            failures.append(f"after {name} Orca said {spoken[start:]}, not {expected}")
+            return
+        if check and not check():
+            return
 
 
 if __name__ == "__main__":
     if sys.argv[1] == "--orca":
         del sys.argv[1]
         run_orca()
-    play(sys.argv[1], sys.argv[2])
+    started = []
+    try:
+        play(open_session(sys.argv[1], sys.argv[2], started))
+    finally:
+        close_session(started)
     for failure in failures:
         print("FAIL:", failure)
     print("FAILED" if failures else "Orca tells the pupil what happens, and nothing misleading")

@@ -5,8 +5,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QItemSelectionModel>
@@ -17,7 +15,14 @@
 namespace {
 
 // One item, followed while the items above it come and go; gone with it.
-class ItemDescription : public QAccessibleInterface, public QAccessibleAttributesInterface
+// Its text can be read, not edited or selected; its caret stays at the
+// start, and a screen reader is told it moved when the frame comes to the
+// item unsaid (see Announcer).
+class ItemDescription : public QAccessibleInterface,
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+                        public QAccessibleAttributesInterface,
+#endif
+                        public QAccessibleTextInterface
 {
 public:
     ItemDescription(QAbstractItemView *view, const QModelIndex &index) : m_view(view), m_index(index) {}
@@ -64,10 +69,38 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        return type == QAccessible::AttributesInterface ? static_cast<QAccessibleAttributesInterface *>(this)
-                                                        : nullptr;
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        if (type == QAccessible::AttributesInterface)
+            return static_cast<QAccessibleAttributesInterface *>(this);
+#endif
+        return nullptr;
     }
 
+    QString text(int startOffset, int endOffset) const override
+    {
+        return entry().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(entry().size()); }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    int selectionCount() const override { return 0; }
+    void selection(int, int *startOffset, int *endOffset) const override { *startOffset = *endOffset = 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The place among all the items, counted from 1, as "posinset" and
     // "setsize" say it on the web.
     QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
@@ -81,8 +114,11 @@ public:
         };
         return QVariant::fromValue(place);
     }
+#endif
 
 private:
+    QString entry() const { return text(QAccessible::Name); }
+
     QPointer<QAbstractItemView> m_view;
     QPersistentModelIndex m_index;
 };
@@ -94,9 +130,13 @@ private:
 // themselves, not from the list's report that its selection changed, which
 // can reach it after the pupil has moved on to the other list.
 class ListDescription : public QAccessibleWidget,
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
                         public QAccessibleSelectionInterface,
-                        public QAccessibleTableInterface,
-                        public QAccessibleAttributesInterface
+#endif
+                        public QAccessibleTableInterface
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+                      , public QAccessibleAttributesInterface
+#endif
 {
 public:
     explicit ListDescription(QAbstractItemView *view) : QAccessibleWidget(view, QAccessible::List) {}
@@ -146,15 +186,20 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
         if (type == QAccessible::SelectionInterface)
             return static_cast<QAccessibleSelectionInterface *>(this);
+#endif
         if (type == QAccessible::TableInterface)
             return static_cast<QAccessibleTableInterface *>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         if (type == QAccessible::AttributesInterface)
             return static_cast<QAccessibleAttributesInterface *>(this);
+#endif
         return QAccessibleWidget::interface_cast(type);
     }
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // The number of items, for a screen reader that counts them itself.
     QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
     QVariant attributeValue(QAccessible::Attribute key) const override
@@ -163,31 +208,34 @@ public:
             return {};
         return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("setsize"), QString::number(childCount())}});
     }
+#endif
 
-    int selectedItemCount() const override { return int(selected().size()); }
-    QList<QAccessibleInterface *> selectedItems() const override
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    int selectedItemCount() const override { return selectedCellCount(); }
+    QList<QAccessibleInterface *> selectedItems() const override { return selectedCells(); }
+    bool select(QAccessibleInterface *) override { return false; }
+    bool unselect(QAccessibleInterface *) override { return false; }
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
+#endif
+
+    QAccessibleInterface *caption() const override { return nullptr; }
+    QAccessibleInterface *summary() const override { return nullptr; }
+    QAccessibleInterface *cellAt(int row, int column) const override { return column == 0 ? child(row) : nullptr; }
+    int selectedCellCount() const override { return int(selected().size()); }
+    QList<QAccessibleInterface *> selectedCells() const override
     {
         QList<QAccessibleInterface *> items;
         for (const QModelIndex &index : selected())
             items << child(index.row());
         return items;
     }
-    bool select(QAccessibleInterface *) override { return false; }
-    bool unselect(QAccessibleInterface *) override { return false; }
-    bool selectAll() override { return false; }
-    bool clear() override { return false; }
-
-    QAccessibleInterface *caption() const override { return nullptr; }
-    QAccessibleInterface *summary() const override { return nullptr; }
-    QAccessibleInterface *cellAt(int row, int column) const override { return column == 0 ? child(row) : nullptr; }
-    int selectedCellCount() const override { return selectedItemCount(); }
-    QList<QAccessibleInterface *> selectedCells() const override { return selectedItems(); }
     QString columnDescription(int) const override { return {}; }
     QString rowDescription(int) const override { return {}; }
     int columnCount() const override { return 1; }
     int rowCount() const override { return childCount(); }
     int selectedColumnCount() const override { return 0; }
-    int selectedRowCount() const override { return selectedItemCount(); }
+    int selectedRowCount() const override { return selectedCellCount(); }
     QList<int> selectedColumns() const override { return {}; }
     QList<int> selectedRows() const override
     {
@@ -235,16 +283,16 @@ private:
 
 QAccessibleInterface *ListAccessible::describe(const QString &className, QObject *object)
 {
+#if defined(Q_OS_WIN) && QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // UI Automation reads Qt's own description of a list; the list's label
+    // and its items' text are for screen readers on Linux.
+    Q_UNUSED(className);
+    Q_UNUSED(object);
+    return nullptr;
+#else
     if (className == QLatin1String("ChoiceListView") && object->isWidgetType())
         return new ListDescription(static_cast<QAbstractItemView *>(object));
     return nullptr;
-}
-
-#else
-
-QAccessibleInterface *ListAccessible::describe(const QString &, QObject *)
-{
-    return nullptr;
-}
-
 #endif
+}
+

@@ -72,10 +72,14 @@ MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent)
 
     auto *message = addMessageArea(form.Text1(0));
     addLabel(form.Label1(0), "Label1_0", title, headingBack);
-    addLabel(form.Label1(1), "Label1_1", stateHeading, headingBack);
-    addLabel(form.Label1(2), "Label1_2", capitalHeading, headingBack);
+    auto *stateLabel = addLabel(form.Label1(1), "Label1_1", stateHeading, headingBack);
+    auto *capitalLabel = addLabel(form.Label1(2), "Label1_2", capitalHeading, headingBack);
     auto *states = addList(form, 0, stateList, form.Label1(1).Caption());
     auto *capitals = addList(form, 1, capitalList, form.Label1(2).Caption());
+    // Each heading labels its list, also for a screen reader, whose braille
+    // display shows a list by its label.
+    stateLabel->setBuddy(states);
+    capitalLabel->setBuddy(capitals);
     addLabel(form.Label1(3), "Label1_3", correctTally, correctBack);
     auto *restart = addButton(form.Command1(0));
     addLabel(form.Label1(4), "Label1_4", wrongTally, wrongBack);
