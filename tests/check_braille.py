@@ -19,8 +19,9 @@ import subprocess
 import sys
 import threading
 
-import check_screen_reader as screen
-from orca import orca_platform
+sys.dont_write_bytecode = True  # the source tree stays as it was checked out
+import check_screen_reader as screen  # noqa: E402
+from orca import orca_platform  # noqa: E402
 
 # What the display shows after each key of the screen-reader test's deal:
 # the framed entry, after the list's heading when entering a list (Orca 48
