@@ -6,8 +6,8 @@ usage: check_real_window.py MARVENDO
 Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 -- /usr/bin/python3 ...). Starts the program as main() starts it, reads the
 caption the window system shows, plays one pair with real input (xdotool)
-and listens to what AT-SPI tells a screen reader. Also starts it without a
-display.
+and listens to what AT-SPI tells a screen reader, then holds a key down that
+judges. Also starts it without a display.
 """
 import os
 import subprocess
@@ -151,9 +151,38 @@ def play(program):
               + ", ".join(f"{e.type} {name_of(e.source)}" for e in focus))
         check(notifications(told) == [VERDICT], f"notifications shown: {notifications(told)}")
         check(capitals.getState().contains(pyatspi.STATE_FOCUSED), "the capital list lost the focus")
+        hold_down(states, capitals)
     finally:
         process.terminate()
         process.wait(10)
+
+
+def hold_down(states, capitals):
+    """Down held in the capitals, with a state chosen, to the end of the
+    list: its first press judges, and the rest of it, however the X server
+    tells the autorepeat and however busy the machine is, chooses nothing."""
+    events = []
+    listener = events.append
+    kinds = ("focus:", "object:state-changed:focused", "object:state-changed:showing")
+    pyatspi.Registry.registerEventListener(listener, *kinds)
+    xdotool("key", "shift+Tab", "space")  # the framed state, Айова-Iowa
+    wait_for("the choice of Айова-Iowa", lambda: states[0].getState().contains(pyatspi.STATE_SELECTED))
+    xdotool("key", "Tab")
+    xdotool("keydown", "Down")
+    try:
+        wait_for("the verdict of the held key", lambda: notifications(events))
+        last = capitals[capitals.childCount - 1].name
+        wait_for("the frame at the last capital", lambda: focus_on(events, last))
+    finally:
+        xdotool("keyup", "Down")
+    # Once the frame's move from the top is told, every key before it is read.
+    xdotool("key", "ctrl+Home")
+    wait_for("the frame at the first capital", lambda: focus_on(events, capitals[0].name))
+    pyatspi.Registry.deregisterEventListener(listener, *kinds)
+    chosen = [capitals[i].name for i in range(capitals.childCount)
+              if capitals[i].getState().contains(pyatspi.STATE_SELECTED)]
+    check(not chosen and len(notifications(events)) == 1 and states.childCount == 48,
+          f"a held Down chose {chosen} and told {notifications(events)}")
 
 
 if __name__ == "__main__":

@@ -12,9 +12,9 @@ using Step = std::function<void(GestureRule &)>;
 using Steps = QList<Step>;
 
 Step press(int x, int y, quint64 ms) { return [=](GestureRule &r) { r.press(QPoint(x, y), ms); }; }
-Step key(int k) { return [=](GestureRule &r) { r.keyPress(k, false); }; }
-Step repeat(int k) { return [=](GestureRule &r) { r.keyRelease(k, true); r.keyPress(k, true); }; }
-Step release(int k) { return [=](GestureRule &r) { r.keyRelease(k, false); }; }
+Step key(int k, quint64 ms = 0) { return [=](GestureRule &r) { r.keyPress(k, false, ms); }; }
+Step repeat(int k, quint64 ms = 0) { return [=](GestureRule &r) { r.keyRelease(k, true, ms); r.keyPress(k, true, ms); }; }
+Step release(int k, quint64 ms = 0) { return [=](GestureRule &r) { r.keyRelease(k, false, ms); }; }
 Step judged() { return [](GestureRule &r) { r.judged(); }; }
 Step judgedByAWordAtItsPause()
 {
@@ -73,6 +73,18 @@ void TestGestureRule::mayThisPressChoose_data()
     QTest::newRow("autorepeat of a key that judged") << Steps{key(down), judged(), repeat(down)} << true << false;
     QTest::newRow("the key released and pressed again")
         << Steps{key(down), judged(), repeat(down), release(down), key(down)} << true << true;
+    // An X server tells a repeat as presses alone, or as a release and a
+    // press at one time, which a busy program reads unmarked.
+    QTest::newRow("the key pressed again before its release") << Steps{key(down, 1000), judged(), key(down, 1660)}
+                                                               << true << false;
+    QTest::newRow("an unmarked repeat of a key that judged")
+        << Steps{key(down, 1000), judged(), release(down, 1660), key(down, 1660)} << true << false;
+    QTest::newRow("unmarked, then marked repeats of a key that judged")
+        << Steps{key(down, 1000), judged(), release(down, 1660), key(down, 1660), repeat(down, 1700)} << true << false;
+    QTest::newRow("the key pressed again a millisecond after its release")
+        << Steps{key(down, 1000), judged(), release(down, 1660), key(down, 1661)} << true << true;
+    QTest::newRow("another key at the time of the release") << Steps{key(down, 1000), judged(), release(down, 1660),
+                                                                    key(space, 1660)} << true << true;
     QTest::newRow("another key after one that judged") << Steps{key(down), judged(), key(space)} << true << true;
     QTest::newRow("focus lost ends the held key") << Steps{key(down), judged(), reset(), repeat(down)} << true << true;
     QTest::newRow("a press after a key that judged") << Steps{key(down), judged(), press(10, 10, 0)} << true << false;

@@ -57,9 +57,9 @@ struct GestureModel
         lastTime = time;
         return !burstJudged;
     }
-    bool keyMayChoose(int key, bool autoRepeat)
+    bool keyMayChoose(int key, bool repeat)
     {
-        if (!autoRepeat || key != heldKey) {
+        if (!repeat || key != heldKey) {
             heldKey = key;
             keyJudged = false;
         }
@@ -96,8 +96,12 @@ private:
     void press(QPoint at, int ms, Qt::MouseButton button = Qt::LeftButton);
     void release(QPoint at, int ms, Qt::MouseButton button = Qt::LeftButton);
     void move(QPoint at, int ms);
-    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false);
-    void releaseKey(Qt::Key key, bool autoRepeat = false);
+    // A repeat is marked as one, or, as an X server tells it to a busy
+    // program, a release and a press at one time, neither marked, or a
+    // press alone.
+    enum class Repeat { No, Marked, Unmarked, PressAlone };
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, Repeat repeat = Repeat::No);
+    void releaseKey(Qt::Key key);
     void typeWord(const QString &word);
 
     // The player's habits.
@@ -110,7 +114,7 @@ private:
     void keysWhileTheButtonIsDown();
     void pressKey();
 
-    Intent keyIntent(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
+    Intent keyIntent(Qt::Key key, Qt::KeyboardModifiers modifiers, bool repeat);
     Intent wordIntent(int list, const QString &word) const;
     Intent choose(int list, const QString &item) const;
     void checkAfter(const QString &what, const Snapshot &before, const Intent &intent);
@@ -129,6 +133,7 @@ private:
     QRandomGenerator m_random;
     const bool m_eventLoopBetweenInputs;
     GestureModel m_model;
+    quint64 m_keyTime = 1000;
     QPoint m_lastPress;
     QString m_error;
     QStringList m_log;
@@ -253,7 +258,7 @@ void Monkey::move(QPoint at, int ms)
     checkAfter(QStringLiteral("move to %1,%2").arg(at.x()).arg(at.y()), before, Intent{true});
 }
 
-void Monkey::key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+void Monkey::key(Qt::Key key, Qt::KeyboardModifiers modifiers, Repeat repeat)
 {
     if (!m_error.isEmpty())
         return;
@@ -261,17 +266,23 @@ void Monkey::key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
     if (!target)
         return;
     const Snapshot before = snapshot();
-    const Intent intent = keyIntent(key, modifiers, autoRepeat);
-    if (autoRepeat) {
-        QKeyEvent up(QEvent::KeyRelease, key, modifiers, QString(), true);
-        QApplication::sendEvent(target, &up);
+    const Intent intent = keyIntent(key, modifiers, repeat != Repeat::No);
+    const bool marked = repeat == Repeat::Marked;
+    m_keyTime += 30;
+    if (repeat == Repeat::Marked || repeat == Repeat::Unmarked) {
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers, QString(), marked);
+        up.setTimestamp(m_keyTime);
+        QApplication::sendEvent(m_quiz.window.windowHandle(), &up);
     }
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
-    QApplication::sendEvent(target, &press);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), marked);
+    press.setTimestamp(m_keyTime);
+    QApplication::sendEvent(m_quiz.window.windowHandle(), &press);
+    static const QString repeats[] = {QString(), QStringLiteral(" (repeat)"), QStringLiteral(" (unmarked repeat)"),
+                                      QStringLiteral(" (press alone)")};
     checkAfter(QStringLiteral("key %1 mod %2%3 in %4")
                    .arg(int(key), 0, 16)
                    .arg(int(modifiers), 0, 16)
-                   .arg(autoRepeat ? QStringLiteral(" (repeat)") : QString(), target->objectName()),
+                   .arg(repeats[int(repeat)], target->objectName()),
                before, intent);
     if (judgedSince(before))
         m_model.keyJudged = true;
@@ -281,11 +292,11 @@ void Monkey::key(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
 // for Space, the one after or before it for the arrows (the framed one at
 // the edge), the first or the last for Home and End. Ctrl with a movement
 // key only moves the frame. Page keys and other widgets: invariants only.
-Intent Monkey::keyIntent(Qt::Key key, Qt::KeyboardModifiers modifiers, bool autoRepeat)
+Intent Monkey::keyIntent(Qt::Key key, Qt::KeyboardModifiers modifiers, bool repeat)
 {
     QWidget *focus = QApplication::focusWidget();
     const int list = focus == m_quiz.list(0) ? 0 : focus == m_quiz.list(1) ? 1 : -1;
-    const bool mayChoose = m_model.keyMayChoose(key, autoRepeat);
+    const bool mayChoose = m_model.keyMayChoose(key, repeat);
     if (list < 0)
         return {key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter};
     const QModelIndex frame = m_quiz.list(list)->currentIndex();
@@ -308,12 +319,12 @@ Intent Monkey::keyIntent(Qt::Key key, Qt::KeyboardModifiers modifiers, bool auto
     return choose(list, m_quiz.form.List1(list).List(row));
 }
 
-void Monkey::releaseKey(Qt::Key key, bool autoRepeat)
+void Monkey::releaseKey(Qt::Key key)
 {
-    if (QWidget *target = QApplication::focusWidget()) {
-        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
-        QApplication::sendEvent(target, &up);
-    }
+    m_keyTime += 30;
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString(), false);
+    up.setTimestamp(m_keyTime);
+    QApplication::sendEvent(m_quiz.window.windowHandle(), &up);
 }
 
 // Letters typed into a list move its frame and choose nothing until typing
@@ -426,8 +437,22 @@ void Monkey::holdKey()
     const Qt::Key held = keys[m_random.bounded(int(std::size(keys)))];
     key(held);
     for (int i = m_random.bounded(2, 6); i > 0; --i)
-        key(held, {}, true);
+        key(held, {}, Repeat(1 + m_random.bounded(3)));
+    // At times a click takes the focus to the message area before the key
+    // is let go there; back in the list, the key pressed again chooses.
+    QWidget *list = QApplication::focusWidget();
+    const bool away = m_random.bounded(4) == 0;
+    if (away) {
+        const QPoint at = m_quiz.message()->geometry().center();
+        press(at, 1000);
+        release(at, 30);
+    }
     releaseKey(held);
+    if (away && list) {
+        list->setFocus();
+        key(held);
+        releaseKey(held);
+    }
 }
 
 // The keyboard is no part of a mouse gesture: keys choose while the left

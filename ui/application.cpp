@@ -5,12 +5,39 @@
 #include <QApplication>
 #include <QIcon>
 
+#if QT_CONFIG(xcb)
+// The header names a field "explicit", a keyword of C++.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+#include <cstdlib>
+#endif
+
 void describeApplication()
 {
     QGuiApplication::setApplicationName(QStringLiteral("marvendo"));
     QGuiApplication::setApplicationVersion(QStringLiteral(MARVENDO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(MARVENDO_APP_ID));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/marvendo.xpm")));
+}
+
+void adaptToWindowSystem()
+{
+#if QT_CONFIG(xcb)
+    // An X server tells each repeat of a held key as a release and a press
+    // at one time, which Qt marks as a repeat only if the press has already
+    // arrived when it reads the release: on a busy machine each repeat
+    // would be a new press, which may choose. Asked to, the server sends
+    // the presses alone.
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (xcb_connection_t *connection = x11 ? x11->connection() : nullptr) {
+        const auto detectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+        std::free(xcb_xkb_per_client_flags_reply(
+            connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, detectable, detectable, 0, 0, 0),
+            nullptr));
+    }
+#endif
 }
 
 namespace {
@@ -28,6 +55,7 @@ Quiz::Quiz(StateTable table) : form(table), window(dealt(form)) {}
 int runQuiz(const std::function<void(QWidget &)> &beforeShow)
 {
     describeApplication();
+    adaptToWindowSystem();
     Quiz quiz;
     if (beforeShow)
         beforeShow(quiz.window);

@@ -13,6 +13,12 @@ class QWidget;
 // desktop entry it belongs to, and the window icon.
 void describeApplication();
 
+// How the program meets the window system, before its window is made: on
+// X11 a key held down is told as presses alone, without the releases that
+// would make each repeat look like a new press where the program reads
+// them late.
+void adaptToWindowSystem();
+
 // The quiz as the program starts it: the form is created and dealt, then
 // the window is built over the dealt lists, so that they are read whole.
 // The program, its tests, its benchmarks and the pictures of the README

@@ -38,7 +38,7 @@ QItemSelectionModel::SelectionFlags ChoiceListView::selectionCommand(const QMode
 void ChoiceListView::keyPressEvent(QKeyEvent *event)
 {
     using ListKeys::Action;
-    m_rule.keyPress(event->key(), event->isAutoRepeat());
+    m_rule.keyPress(event->key(), event->isAutoRepeat(), event->timestamp());
     const ListKeys::Meaning meaning = ListKeys::meaning(event->key(), event->modifiers(), event->text());
     switch (meaning.action) {
     case Action::Choose:
@@ -64,7 +64,7 @@ void ChoiceListView::keyPressEvent(QKeyEvent *event)
 
 void ChoiceListView::keyReleaseEvent(QKeyEvent *event)
 {
-    m_rule.keyRelease(event->key(), event->isAutoRepeat());
+    m_rule.keyRelease(event->key(), event->isAutoRepeat(), event->timestamp());
     QListView::keyReleaseEvent(event);
 }
 

@@ -19,17 +19,24 @@ void GestureRule::press(QPoint at, quint64 time)
     }
 }
 
-void GestureRule::keyPress(int key, bool autoRepeat)
+// A press of the key held down, marked or not, is its repeat; so is one at
+// the time of the key's release.
+void GestureRule::keyPress(int key, bool autoRepeat, quint64 time)
 {
     m_last = Input::Key;
-    if (!autoRepeat || !m_heldKey || m_heldKey->key != key)
-        m_heldKey = HeldKey{key};
+    const bool repeats = m_heldKey && m_heldKey->key == key
+                         && (autoRepeat || !m_heldKey->releasedAt || (time != 0 && m_heldKey->releasedAt == time));
+    if (repeats)
+        m_heldKey->releasedAt.reset();
+    else
+        m_heldKey = HeldKey{key, false, {}};
 }
 
-void GestureRule::keyRelease(int key, bool autoRepeat)
+// A release ends the held key unless a press of it follows at the same time.
+void GestureRule::keyRelease(int key, bool autoRepeat, quint64 time)
 {
     if (!autoRepeat && m_heldKey && m_heldKey->key == key)
-        m_heldKey.reset();
+        m_heldKey->releasedAt = time;
 }
 
 void GestureRule::judged()

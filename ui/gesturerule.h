@@ -14,7 +14,10 @@
 // of left presses, each within the double-click time and distance of the
 // one before it anywhere in the window; moving with the button down and
 // releasing it never choose. For the keyboard it is a key held down with its
-// autorepeat. Once a gesture's choice has judged a pair, the rest of it
+// autorepeat, marked as such or not: presses of the key with no release
+// between them, or a release and a press of it at one time, as an X server
+// tells a repeat, which a busy program may read unmarked. Once a gesture's
+// choice has judged a pair, the rest of it
 // chooses nothing: the item that moved up under the pointer or the frame was
 // never aimed at. Every other press and key chooses.
 class GestureRule
@@ -34,8 +37,10 @@ public:
     // Each left press anywhere in the window, once, in screen pixels, at its
     // time in milliseconds.
     void press(QPoint at, quint64 time);
-    void keyPress(int key, bool autoRepeat);
-    void keyRelease(int key, bool autoRepeat);
+    // Each key press in a list and each key release in the window, once,
+    // at its time in milliseconds (0: not known).
+    void keyPress(int key, bool autoRepeat, quint64 time);
+    void keyRelease(int key, bool autoRepeat, quint64 time);
     // A pair has been judged: the gesture of the last press or key chooses
     // no more.
     void judged();
@@ -44,7 +49,7 @@ public:
     void reset();
 
     bool pressMayChoose() const { return !m_burst || !m_burst->judged; }
-    bool keyMayChoose() const { return !m_heldKey || !m_heldKey->judged; }
+    bool keyMayChoose() const { return !m_heldKey || m_heldKey->releasedAt || !m_heldKey->judged; }
 
     // While one lives, a choice is made by no press or key, as when a typed
     // word ends: a judgment then ends no gesture, and the gestures going on
@@ -73,6 +78,7 @@ private:
     {
         int key;
         bool judged = false;
+        std::optional<quint64> releasedAt;  // none while down; a press at this time is its repeat
     };
 
     bool continuesBurst(QPoint at, quint64 time) const;

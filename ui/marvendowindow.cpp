@@ -112,12 +112,19 @@ void MarvendoWindow::setFixedFrame()
 
 // Each press reaches the window once, through its top-level window, before
 // any widget sees it. (A double click comes after its own press.)
+// Every left press, and the release of a key that reaches no list: a key
+// held in a list may be let go after a click has taken the focus to the
+// button or the message area.
 bool MarvendoWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress && watched == windowHandle()) {
         const auto *mouse = static_cast<const QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton)
             m_gestures.press(mouse->globalPosition().toPoint(), mouse->timestamp());
+    } else if (event->type() == QEvent::KeyRelease && watched == windowHandle()
+               && !qobject_cast<ChoiceListView *>(QApplication::focusWidget())) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        m_gestures.keyRelease(key->key(), key->isAutoRepeat(), key->timestamp());
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     describeApplication();
+    adaptToWindowSystem();
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     Quiz quiz;
