@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A blind pupil plays a short deal by keyboard with Orca, the screen reader.
 
-usage: check_screen_reader.py MARVENDO WORK_DIR
+usage: check_screen_reader.py MARVENDO WORK_DIR [--orca-later]
 Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 -- /usr/bin/python3 ...). Starts speech-dispatcher with silent audio, then
 Orca with a home and settings of its own in WORK_DIR, then the program; plays
@@ -220,11 +220,13 @@ def key(names):
     subprocess.run(["xdotool", "key", "--delay", "80", *names.split()], check=True)
 
 
-def open_session(program, work, started, orca_env=None, orca_settings=None):
+def open_session(program, work, started, orca_env=None, orca_settings=None, orca_first=True):
     """Starts speech-dispatcher with silent audio, Orca with a home and
-    settings of its own in WORK_DIR, then the program, and gives the
-    program the keyboard; returns what Orca speaks, once it has said which
-    window opened. Each process started is added to STARTED."""
+    settings of its own in WORK_DIR and the program, which gets the
+    keyboard: Orca first, or, as a pupil does who turns the screen reader on
+    later, the program first, on a desktop whose accessibility bus is
+    running. Returns what Orca speaks, once it has said which window is
+    there. Each process started is added to STARTED."""
     for tool in ("/usr/bin/orca", "/usr/bin/speech-dispatcher", "/usr/bin/xdotool"):
         if not os.path.exists(tool):
             raise SystemExit(f"FAIL: {tool} is not installed (scripts/setup installs it)")
@@ -238,15 +240,22 @@ def open_session(program, work, started, orca_env=None, orca_settings=None):
         raise SystemExit("FAIL: speech-dispatcher did not start")
 
     log = os.path.join(work, "orca-debug.log")
-    orca = subprocess.Popen([sys.executable, os.path.abspath(__file__), "--orca", "-u",
-                             os.path.join(work, "orca"), "--debug-file", log], env=dict(env, **(orca_env or {})),
-                            stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, "orca.err"), "w"))
-    started.append(orca)
     speech = Speech(log)
-    # Orca 43 starts the registry itself, Orca 48 only its event loop.
-    if not wait_until(lambda: speech.has("Starting ATSPI registry", "Starting Atspi main event loop")):
-        raise SystemExit("FAIL: Orca did not start")
 
+    def start_orca():
+        started.append(subprocess.Popen(
+            [sys.executable, os.path.abspath(__file__), "--orca", "-u", os.path.join(work, "orca"),
+             "--debug-file", log], env=dict(env, **(orca_env or {})),
+            stdout=subprocess.DEVNULL, stderr=open(os.path.join(work, "orca.err"), "w")))
+        # Orca 43 starts the registry itself, Orca 48 only its event loop.
+        if not wait_until(lambda: speech.has("Starting ATSPI registry", "Starting Atspi main event loop")):
+            raise SystemExit("FAIL: Orca did not start")
+
+    if orca_first:
+        start_orca()
+    else:
+        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                        "org.a11y.Bus.GetAddress"], env=env, check=True, stdout=subprocess.DEVNULL)
     app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     started.append(subprocess.Popen([program], env=app_env))
     window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
@@ -254,11 +263,13 @@ def open_session(program, work, started, orca_env=None, orca_settings=None):
     if not window:
         raise SystemExit("FAIL: the window did not appear")
     subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
-    # The pupil starts once Orca has said which window has opened.
+    if not orca_first:
+        start_orca()
+    # The pupil starts once Orca has said which window is there, and is done.
     if not wait_until(lambda: any("ЗИФ - американски щати" in text for text in speech.spoken())):
         if speech.has("SPEECH: Not available"):
             raise SystemExit("FAIL: Orca spoke nothing: is speech-dispatcher working?")
-        raise SystemExit(f"FAIL: Orca did not say which window opened: {speech.spoken()}")
+        raise SystemExit(f"FAIL: Orca did not say which window is there: {speech.spoken()}")
     return speech
 
 
@@ -305,13 +316,23 @@ def play(speech, watch=lambda name: None):
             return
 
 
+def orca_first():
+    """Whether Orca starts before the program: --orca-later as the last
+    argument starts it after the window is shown."""
+    if sys.argv[-1] == "--orca-later":
+        del sys.argv[-1]
+        return False
+    return True
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "--orca":
         del sys.argv[1]
         run_orca()
     started = []
     try:
-        play(open_session(sys.argv[1], sys.argv[2], started))
+        first = orca_first()
+        play(open_session(sys.argv[1], sys.argv[2], started, orca_first=first))
     finally:
         close_session(started)
     for failure in failures:

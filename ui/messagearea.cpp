@@ -4,6 +4,7 @@
 
 #include "texts.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -24,6 +25,21 @@ MessageArea::MessageArea(QWidget *parent) : QPlainTextEdit(parent)
 void MessageArea::showText(const QString &text)
 {
     setPlainText(withPlainLineBreaks(text));
+}
+
+// The area has the focus when the window opens, before a screen reader
+// started later listens; it would never hear that the area lost it, as
+// Qt tells a loss of focus only to follow a gain it has told. Telling the
+// focus here, as it leaves, makes sure it is told. (A screen reader that
+// followed the focus to the area hears nothing new.)
+void MessageArea::focusOutEvent(QFocusEvent *event)
+{
+    if (QAccessible::isActive() && event->reason() != Qt::ActiveWindowFocusReason
+        && event->reason() != Qt::PopupFocusReason) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QPlainTextEdit::focusOutEvent(event);
 }
 
 // A press inside the selection is where a text drag would begin: make it

@@ -12,6 +12,11 @@
 // area keeps hold of the mouse, and the rest of the window stops answering
 // until the area is clicked again), Ctrl with the wheel scrolls instead of
 // zooming, and it has no context menu, which would take the next click.
+//
+// A screen reader that starts while the area has the focus is told, when
+// the focus leaves it, that the area lost it: otherwise it may go on taking
+// the area for the focus, and speak and show the next verdict's text as
+// the pupil's place before the verdict itself.
 class MessageArea : public QPlainTextEdit
 {
     Q_OBJECT
@@ -22,6 +27,7 @@ public:
     void showText(const QString &text);
 
 protected:
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 };
