@@ -133,12 +133,17 @@ void Announcer::showOnBraille(QAbstractItemView *list, int row) const
 #endif
 }
 
-// The one place where the platforms differ. (From Qt 6.8 on, a
-// QAccessibleAnnouncementEvent does this on every platform.)
+// The one place where the platforms differ. On Windows the news is an
+// announcement, which UI Automation raises as a notification (Qt 6.8 turns
+// a value change into a property change, which no screen reader speaks).
 void Announcer::announce()
 {
 #ifdef Q_OS_WIN
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(window(), m_news);
+#else
     QAccessibleValueChangeEvent event(window(), m_news);
+#endif
     QAccessible::updateAccessibility(&event);
 #else
     // The frame's place first, quietly: a braille display goes back to it

@@ -21,8 +21,8 @@ struct Judgment;
 // The keyboard focus stays in the list the pupil is playing in.
 //
 // Verdicts and the new deal go out as the platform's screen readers expect
-// such news: on Windows as a value change of text, which UI Automation
-// speaks as a notification; elsewhere as a notification that appears,
+// such news: on Windows as an announcement, which UI Automation raises as
+// a notification; elsewhere as a notification that appears,
 // which is what this widget is, taking no room and no focus, shown anew for
 // each news with the news as its text, which a screen reader speaks and
 // flashes on a braille display.

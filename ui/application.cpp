@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStyleHints>
 
 #if QT_CONFIG(xcb)
 // The header names a field "explicit", a keyword of C++.
@@ -24,6 +25,15 @@ void describeApplication()
 
 void adaptToWindowSystem()
 {
+#ifdef Q_OS_WIN
+    // Qt would draw Windows 11's own style there, and follow its dark mode
+    // in the lists, the button and the message area, around the window's
+    // fixed light colours. A high-contrast theme still has its way.
+    QApplication::setStyle(QStringLiteral("windowsvista"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
+#endif
 #if QT_CONFIG(xcb)
     // An X server tells each repeat of a held key as a release and a press
     // at one time, which Qt marks as a repeat only if the press has already

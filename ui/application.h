@@ -14,9 +14,10 @@ class QWidget;
 void describeApplication();
 
 // How the program meets the window system, before its window is made: on
-// X11 a key held down is told as presses alone, without the releases that
-// would make each repeat look like a new press where the program reads
-// them late.
+// Windows one style, the classic one of Windows 10, on Windows 10 and 11,
+// in light and dark mode alike; on X11 a key held down is told as presses
+// alone, without the releases that would make each repeat look like a new
+// press where the program reads them late.
 void adaptToWindowSystem();
 
 // The quiz as the program starts it: the form is created and dealt, then

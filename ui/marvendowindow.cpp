@@ -68,7 +68,12 @@ MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent)
     : QWidget(parent), m_gestures(doubleClickLimits()), m_announcer(new Announcer(this))
 {
     setWindowTitle(caption);
-    setFont(QFont(QStringLiteral("Times New Roman"), 12, QFont::Normal));
+    // Times New Roman, or where a system lacks it, Liberation Serif, which
+    // has its metrics (fontconfig maps one to the other by itself, wine's
+    // DirectWrite does not).
+    QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+    setFont(font);
 
     auto *message = addMessageArea(form.Text1(0));
     addLabel(form.Label1(0), "Label1_0", title, headingBack);
