@@ -131,7 +131,7 @@ def reader(display):
     """Checks the display after each step, as watch() for the deal."""
     shown, removed = iter(SHOWN), []  # where a verdict's flash ended, and what it removed
 
-    def check(name, expect, since):
+    def check(name, expect, since, first):
         flash, after = expect.get("flash"), since
         if flash:
             after = display.read_flash(flash, since)
@@ -149,13 +149,17 @@ def reader(display):
                 if any(entry.split("-")[0] + "-" in line for entry in entries)]
         if seen:
             return fail(f"after {name} the display showed a removed entry: {seen}")
-        # The message area, where the pupil never goes in this deal.
+        # The message area, once the first key has left it: the display may
+        # still be showing it, where the window opened, as that key goes.
         seen = [line for line in display.lines[since:] if line.startswith("Съобщение")]
-        return not seen or fail(f"after {name} the display showed the message area: {seen}")
+        return not seen or first or fail(f"after {name} the display showed the message area: {seen}")
 
     def watch(name):
+        first = not keys
+        keys.append(name)
         expect, since = next(shown), len(display.lines)
-        return expect and (lambda: check(name, expect, since))
+        return expect and (lambda: check(name, expect, since, first))
+    keys = []
     return watch
 
 
