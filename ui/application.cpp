@@ -11,8 +11,6 @@
 #define explicit explicit_
 #include <xcb/xkb.h>
 #undef explicit
-
-#include <cstdlib>
 #endif
 
 void describeApplication()
@@ -42,10 +40,13 @@ void adaptToWindowSystem()
     // the presses alone.
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (xcb_connection_t *connection = x11 ? x11->connection() : nullptr) {
+        // Nothing waits for the answer: start-up goes on while the server
+        // reads the request, long before a pupil can hold a key.
         const auto detectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-        std::free(xcb_xkb_per_client_flags_reply(
-            connection, xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, detectable, detectable, 0, 0, 0),
-            nullptr));
+        const auto cookie =
+            xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, detectable, detectable, 0, 0, 0);
+        xcb_discard_reply(connection, cookie.sequence);
+        xcb_flush(connection);
     }
 #endif
 }
