@@ -196,7 +196,7 @@ void TestWindowLook::captionAndApplication()
     const QIcon icon = QGuiApplication::windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.availableSizes().value(0), QSize(32, 32));
-    QVERIFY(caption.startsWith(QStringLiteral("marvendo.example.org")));
+    QVERIFY(caption.startsWith(QStringLiteral("marvendo.bg   ")));
 }
 
 void TestWindowLook::closingTheWindowEndsTheProgram()

@@ -21,7 +21,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 show_window() {
     wine "$1" >/dev/null 2>"$2" &
     pid=$!
-    caption="marvendo.example.org   ЗИФ - американски щати"
+    caption="marvendo.bg   ЗИФ - американски щати"
     # A window found may vanish before it is read (wine replaces windows
     # while a program starts): then look again.
     looks=0

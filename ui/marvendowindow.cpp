@@ -19,7 +19,9 @@
 
 using namespace FormGeometry;
 
-const QString MarvendoWindow::caption = QStringLiteral("marvendo.example.org   ЗИФ - американски щати");
+// The web address is short: a title bar as wide as the window, with its
+// buttons and the desktop's title font, must show the drill's name whole.
+const QString MarvendoWindow::caption = QStringLiteral("marvendo.bg   ЗИФ - американски щати");
 
 namespace {
 

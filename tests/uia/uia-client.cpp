@@ -15,7 +15,7 @@ BOOL CALLBACK findWindow(HWND window, LPARAM found)
 {
     wchar_t caption[256];
     if (IsWindowVisible(window) && GetWindowTextW(window, caption, 256)
-        && std::wcsncmp(caption, L"marvendo.example.org", 20) == 0) {
+        && std::wcsncmp(caption, L"marvendo.bg   ", 14) == 0) {
         *reinterpret_cast<HWND *>(found) = window;
         return FALSE;
     }
