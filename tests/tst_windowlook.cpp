@@ -10,8 +10,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QTimer>
+#include <QWindow>
 #include <QStyleFactory>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -38,6 +40,23 @@ const Expected controls[] = {
 
 const QColor formBack(192, 192, 255);
 
+// Hands each event its filter sees to a function, and lets it go on.
+class EventLog : public QObject
+{
+public:
+    explicit EventLog(std::function<void(QObject *, QEvent *)> note) : m_note(std::move(note)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        m_note(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject *, QEvent *)> m_note;
+};
+
 bool coveredByAControl(QPoint p)
 {
     return std::any_of(std::begin(controls), std::end(controls),
@@ -58,6 +77,8 @@ private slots:
     void formColourShowsBetweenControls();
     void everyControlUsesTheFormFont();
     void windowIsFixedWithCloseButtonOnly();
+    void aGrownWindowComesBackAsDesigned_data();
+    void aGrownWindowComesBackAsDesigned();
     void captionAndApplication();
     void closingTheWindowEndsTheProgram();
     void messageAreaHasFocusAndCaret();
@@ -181,6 +202,56 @@ void TestWindowLook::windowIsFixedWithCloseButtonOnly()
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     window.resize(600, 500);
     QCOMPARE(window.size(), QSize(477, 350));
+}
+
+// What a window system may do to the window whatever its hints say: a
+// compositor's maximize or fullscreen (also as a title bar drawn by Qt asks
+// for it), or a size of its own. The form stays whole in the middle of what
+// it was given, and the window comes back to its designed size and state.
+void TestWindowLook::aGrownWindowComesBackAsDesigned_data()
+{
+    QTest::addColumn<Qt::WindowStates>("states");
+    QTest::newRow("maximized") << Qt::WindowStates(Qt::WindowMaximized);
+    QTest::newRow("full screen") << Qt::WindowStates(Qt::WindowFullScreen);
+    QTest::newRow("a size of the window system's") << Qt::WindowStates(Qt::WindowNoState);
+}
+
+void TestWindowLook::aGrownWindowComesBackAsDesigned()
+{
+    QFETCH(Qt::WindowStates, states);
+    // Every size the window is given and every place its controls stand in,
+    // as they happen: the way back may follow in the same turn of events.
+    QList<QSize> sizes;
+    QList<QPair<QString, QRect>> places;
+    EventLog log([&](QObject *watched, QEvent *event) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Resize && widget == &quiz->window)
+            sizes.append(static_cast<QResizeEvent *>(event)->size());
+        else if (event->type() == QEvent::Move && widget != &quiz->window)
+            places.append({widget->objectName(), widget->geometry()});
+    });
+    quiz->window.installEventFilter(&log);
+    for (const Expected &control : controls)
+        quiz->window.findChild<QWidget *>(QLatin1String(control.name))->installEventFilter(&log);
+
+    QWindow *window = quiz->window.windowHandle();
+    if (states == Qt::WindowNoState)
+        window->resize(677, 450);
+    else
+        window->setWindowStates(states);  // as a title bar drawn by Qt asks
+
+    QTRY_VERIFY(!sizes.isEmpty());
+    QTRY_COMPARE(quiz->window.windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(quiz->window.size(), QSize(477, 350));
+    QCOMPARE(window->windowStates(), Qt::WindowNoState);
+    const QSize grown = sizes.first();
+    QVERIFY(grown != QSize(477, 350));
+    // A side the screen is too small for stays where it was designed.
+    const QPoint middle(std::max(0, (grown.width() - 477) / 2), std::max(0, (grown.height() - 350) / 2));
+    for (const Expected &control : controls) {
+        QVERIFY2(places.contains({QLatin1String(control.name), control.pixels.translated(middle)}), control.name);
+        QCOMPARE(quiz->window.findChild<QWidget *>(QLatin1String(control.name))->geometry(), control.pixels);
+    }
 }
 
 void TestWindowLook::captionAndApplication()

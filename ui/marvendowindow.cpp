@@ -17,6 +17,8 @@
 #include <QStyleHints>
 #include <QWindow>
 
+#include <algorithm>
+
 using namespace FormGeometry;
 
 // The web address is short: a title bar as wide as the window, with its
@@ -117,6 +119,48 @@ void MarvendoWindow::setFixedFrame()
     setFixedSize(toPixels(clientArea).size());
 }
 
+void MarvendoWindow::placeControl(QWidget *widget, TwipRect rect)
+{
+    m_places.emplace_back(widget, toPixels(rect));
+    widget->setGeometry(m_places.back().second);
+}
+
+// A window system may grow the window all the same: a compositor's own
+// maximize or fullscreen, a border dragged where the size hints are not
+// heeded, or a title bar that the program does not draw. The form then
+// stays whole in the middle, and the window asks back for its designed
+// size and state as soon as the window system has told what it did.
+void MarvendoWindow::resizeEvent(QResizeEvent *event)
+{
+    const QSize designed = toPixels(clientArea).size();
+    const QPoint offset(std::max(0, (width() - designed.width()) / 2),
+                        std::max(0, (height() - designed.height()) / 2));
+    for (const auto &[widget, rect] : m_places)
+        widget->setGeometry(rect.translated(offset));
+    if (size() != designed)
+        QMetaObject::invokeMethod(this, &MarvendoWindow::keepDesignedWindow, Qt::QueuedConnection);
+    QWidget::resizeEvent(event);
+}
+
+void MarvendoWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange
+        && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        QMetaObject::invokeMethod(this, &MarvendoWindow::keepDesignedWindow, Qt::QueuedConnection);
+    QWidget::changeEvent(event);
+}
+
+// A request made before the window system has told of the state it is
+// undoing would be dropped as no change: each news asks again.
+void MarvendoWindow::keepDesignedWindow()
+{
+    const Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & grown)
+        setWindowState(windowState() & ~grown);
+    else if (size() != toPixels(clientArea).size())
+        resize(toPixels(clientArea).size());
+}
+
 // Each press reaches the window once, through its top-level window, before
 // any widget sees it. (A double click comes after its own press.)
 // Every left press, and the release of a key that reaches no list: a key
@@ -154,7 +198,7 @@ QLabel *MarvendoWindow::addLabel(Label &label, const char *name, TwipRect place,
     palette.setColor(QPalette::Window, back);
     palette.setColor(QPalette::WindowText, Qt::black);
     widget->setPalette(palette);
-    widget->setGeometry(toPixels(place));
+    placeControl(widget, place);
     connect(&label, &Label::captionChanged, widget, &QLabel::setText);
     return widget;
 }
@@ -167,7 +211,7 @@ QListView *MarvendoWindow::addList(Marvendo &form, int index, TwipRect place, co
     view->setModel(&list);
     view->setSelectionModel(list.selectionModel());
     view->setAccessibleName(heading);
-    view->setGeometry(toPixels(place));
+    placeControl(view, place);
     // Whole item texts: cut at the edge, shown whole in a tooltip, never
     // scrolled sideways (items are as wide as the last one, which changes
     // as items go).
@@ -186,7 +230,7 @@ QPlainTextEdit *MarvendoWindow::addMessageArea(TextBox &text)
     auto *area = new MessageArea(this);
     area->setObjectName(QStringLiteral("Text1_0"));
     area->setAccessibleName(QStringLiteral("Съобщение"));
-    area->setGeometry(toPixels(messageArea));
+    placeControl(area, messageArea);
     area->showText(text.Text());
     connect(&text, &TextBox::textChanged, area, &MessageArea::showText);
     return area;
@@ -198,7 +242,7 @@ QPushButton *MarvendoWindow::addButton(CommandButton &button)
     widget->setObjectName(QStringLiteral("Command1_0"));
     widget->setAutoDefault(false);
     widget->setStyleSheet(buttonStyle(buttonBack));
-    widget->setGeometry(toPixels(restartButton));
+    placeControl(widget, restartButton);
     connect(widget, &QPushButton::clicked, &button, &CommandButton::press);
     return widget;
 }

@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 class Announcer;
 class Marvendo;
 class Label;
@@ -34,14 +37,20 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QLabel *addLabel(Label &label, const char *name, FormGeometry::TwipRect place, const QColor &back);
     QListView *addList(Marvendo &form, int index, FormGeometry::TwipRect place, const QString &heading);
     QPlainTextEdit *addMessageArea(TextBox &text);
     QPushButton *addButton(CommandButton &button);
+    void placeControl(QWidget *widget, FormGeometry::TwipRect rect);
     void setFixedFrame();
+    void keepDesignedWindow();
 
+    // Each control with its designed place in a window of the designed size.
+    std::vector<std::pair<QWidget *, QRect>> m_places;
     GestureRule m_gestures;
     Announcer *m_announcer;
 };
