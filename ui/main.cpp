@@ -13,24 +13,46 @@ namespace {
 
 // Qt's messages while it reaches the window system are held back. If it
 // cannot reach one, Qt ends the program with a fatal message; the player
-// then reads one plain line instead of advice about reinstalling plugins.
-std::vector<std::pair<QtMsgType, QString>> heldBack;
+// then reads one plain line, and whoever looks after the machine Qt's own
+// reason below it (which plugin, which display), without Qt's advice to
+// reinstall the program, which would not help.
+struct HeldBack
+{
+    QtMsgType type;
+    QByteArray category;
+    QString message;
+};
+std::vector<HeldBack> heldBack;
 
-void holdBackMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+void printReason(const QString &message)
+{
+    QString reason = message;
+    reason.remove(QStringLiteral(" Reinstalling the application may fix this problem."));
+    for (const QString &line : reason.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+void holdBackMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
         std::fputs("marvendo: нужен е графичен работен плот / marvendo needs a graphical desktop\n", stderr);
+        for (const auto &held : heldBack)
+            printReason(held.category.isEmpty() ? held.message
+                                                : QString::fromUtf8(held.category) + QStringLiteral(": ") + held.message);
+        printReason(message);
         std::fflush(stderr);
         std::_Exit(1);
     }
-    heldBack.emplace_back(type, message);
+    heldBack.push_back({type, context.category, message});
 }
 
 void releaseHeldBackMessages(QtMessageHandler handler)
 {
     qInstallMessageHandler(handler);
-    for (const auto &[type, message] : std::exchange(heldBack, {}))
-        handler(type, QMessageLogContext(), message);
+    for (const auto &held : std::exchange(heldBack, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.isEmpty() ? nullptr : held.category.constData());
+        handler(held.type, context, held.message);
+    }
 }
 
 } // namespace
