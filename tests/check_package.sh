@@ -37,7 +37,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = marvendo ] || fail "Package: $(field Package)"
 [ "$(field Version)" = 1.00 ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
-for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-qpa-plugins; do
+for dependency in libqt6widgets6 libqt6gui6 libqt6core6 libc6 fonts-liberation qt6-qpa-plugins qt6-wayland; do
     field Depends | grep -q "$dependency" || fail "Depends lacks $dependency: $(field Depends)"
 done
 
