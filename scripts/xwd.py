@@ -28,15 +28,19 @@ class Dump:
         return tuple((value & mask) >> ((mask & -mask).bit_length() - 1) for mask in self.masks)
 
     def png(self):
-        rows = b"".join(b"\0" + b"".join(bytes(self.pixel(x, y)) for x in range(self.width))
-                        for y in range(self.height))
+        return png(self.width, self.height, self.pixel)
 
-        def chunk(kind, body):
-            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
 
-        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
-        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9))
-                + chunk(b"IEND", b""))
+def png(width, height, pixel):
+    """A picture as PNG, from its size and its pixels' colours."""
+    rows = b"".join(b"\0" + b"".join(bytes(pixel(x, y)[:3]) for x in range(width)) for y in range(height))
+
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9))
+            + chunk(b"IEND", b""))
 
 
 def main():
