@@ -53,7 +53,7 @@ def without_display(program):
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
         if display:
             env["DISPLAY"] = display
-        run = subprocess.run([program], env=env, capture_output=True, text=True, timeout=120)
+        run = subprocess.run(desktops.command(program), env=env, capture_output=True, text=True, timeout=120)
         lines = run.stderr.splitlines()
         check(run.returncode == 1, f"DISPLAY={display}: exit status {run.returncode}, not 1")
         check(lines[:1] == ["marvendo: нужен е графичен работен плот / marvendo needs a graphical desktop"]
@@ -113,7 +113,7 @@ def start(program, desktop, env=None):
     runtime = tempfile.mkdtemp()
     env = desktop.environment(dict(env or os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                    XDG_RUNTIME_DIR=runtime))
-    process = subprocess.Popen([program], env=env, stderr=open(os.path.join(runtime, "stderr"), "w"))
+    process = subprocess.Popen(desktops.command(program), env=env, stderr=open(os.path.join(runtime, "stderr"), "w"))
     process.stderr_path = os.path.join(runtime, "stderr")
     window = desktop.window_shown(process)
     app = wait_for("the program on the accessibility bus", find_app)

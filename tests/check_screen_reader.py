@@ -19,6 +19,9 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True
+import desktops  # noqa: E402
+
 # Each key and what Orca must say after it, in order: the list's heading,
 # the list, the framed item and its place; "избрано" (chosen) when Space
 # chooses; for a judgment the verdict and the tally that changed, and
@@ -257,7 +260,7 @@ def open_session(program, work, started, orca_env=None, orca_settings=None, orca
         subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
                         "org.a11y.Bus.GetAddress"], env=env, check=True, stdout=subprocess.DEVNULL)
     app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    started.append(subprocess.Popen([program], env=app_env))
+    started.append(subprocess.Popen(desktops.command(program), env=app_env))
     window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
                             text=True).stdout.split()
     if not window:

@@ -51,7 +51,7 @@ def on_x11(program, scale):
     the Wayland one must match."""
     with desktops.X11() as x11:
         env = dict(os.environ, QT_SCALE_FACTOR=str(scale)) if scale != 1 else os.environ
-        process = subprocess.Popen([program], env=x11.environment(env))
+        process = subprocess.Popen(desktops.command(program), env=x11.environment(env))
         try:
             x11.window_shown(process)
             return designed_picture(x11, scale)[0]
@@ -124,7 +124,7 @@ def main(program, compositor):
         # Fractional scale: Qt draws at 1.5 itself, as crisp as on X11.
         reference = on_x11(program, 1.5)
         with desktops.Labwc(scale=1.5) as desktop:
-            process = subprocess.Popen([program], env=desktop.environment(dict(os.environ)))
+            process = subprocess.Popen(desktops.command(program), env=desktop.environment(dict(os.environ)))
             try:
                 picture, _ = designed_picture(desktop, 1.5)
                 as_crisp("labwc-scale-1.5", picture, reference)

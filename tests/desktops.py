@@ -33,6 +33,13 @@ FORM_BACK = (192, 192, 255)
 CLIENT = (477, 350)
 
 
+def command(program):
+    """How a check starts the program: directly, or cross-built under the
+    emulator that MARVENDO_EMULATOR names."""
+    emulator = os.environ.get("MARVENDO_EMULATOR")
+    return [emulator, program] if emulator else [program]
+
+
 def wait_until(what, condition, seconds=120, pause=lambda: time.sleep(0.05)):
     """What condition() finds, once it finds something; a deadline only ends
     a wait that would never end."""
@@ -124,8 +131,9 @@ class X11:
         return subprocess.run(["xdotool", *args], check=check, capture_output=True, text=True).stdout.strip()
 
     def window_shown(self, process):
-        window = wait_until("the window",
-                            lambda: self.xdotool("search", "--name", "ЗИФ", check=False).split()[:1])[0]
+        # Named before it is mapped: only a visible window takes the focus.
+        window = wait_until("the window", lambda: self.xdotool("search", "--onlyvisible", "--name", "ЗИФ",
+                                                               check=False).split()[:1])[0]
         self.xdotool("windowfocus", "--sync", window)
         return window
 
