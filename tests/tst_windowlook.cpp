@@ -187,6 +187,11 @@ void TestWindowLook::everyControlUsesTheFormFont()
         QCOMPARE(resolved.weight(), QFont::Normal);
         QVERIFY(QFontDatabase::writingSystems(resolved.family()).contains(QFontDatabase::Cyrillic));
     }
+    // The application keeps the desktop's font, which its tooltips and the
+    // title bars that Qt draws show.
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QCOMPARE(QGuiApplication::font().family(), desktop.family());
+    QCOMPARE(QGuiApplication::font().pointSizeF(), desktop.pointSizeF());
 }
 
 void TestWindowLook::windowIsFixedWithCloseButtonOnly()

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QStyleHints>
 
 #if QT_CONFIG(xcb)
@@ -13,12 +14,18 @@
 #undef explicit
 #endif
 
+namespace {
+// Compiled in: read from a file, the image would first have Qt look through
+// every image format plugin installed.
+#include "icons/marvendo.xpm"
+} // namespace
+
 void describeApplication()
 {
     QGuiApplication::setApplicationName(QStringLiteral("marvendo"));
     QGuiApplication::setApplicationVersion(QStringLiteral(MARVENDO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(MARVENDO_APP_ID));
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/marvendo.xpm")));
+    QGuiApplication::setWindowIcon(QIcon(QPixmap(marvendo)));
 }
 
 void adaptToWindowSystem()

@@ -73,10 +73,13 @@ MarvendoWindow::MarvendoWindow(Marvendo &form, QWidget *parent)
 {
     setWindowTitle(caption);
     // Times New Roman, or where a system lacks it, Liberation Serif, which
-    // has its metrics (fontconfig maps one to the other by itself, wine's
-    // DirectWrite does not).
+    // has its metrics. Fontconfig maps one to the other by itself; wine's
+    // DirectWrite does not, and is told. (Told on Linux too, Qt would look
+    // up the fallback fonts of each font it loads once more.)
     QFont font(QStringLiteral("Times New Roman"), 12, QFont::Normal);
+#ifdef Q_OS_WIN
     font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
+#endif
     setFont(font);
 
     auto *message = addMessageArea(form.Text1(0));
@@ -227,7 +230,13 @@ QListView *MarvendoWindow::addList(Marvendo &form, int index, TwipRect place, co
 
 QPlainTextEdit *MarvendoWindow::addMessageArea(TextBox &text)
 {
+    // A text area lays out its empty text as it is made, in the
+    // application's font: made in the form's, it loads no font that no
+    // control shows.
+    const QFont desktop = QGuiApplication::font();
+    QGuiApplication::setFont(font());
     auto *area = new MessageArea(this);
+    QGuiApplication::setFont(desktop);
     area->setObjectName(QStringLiteral("Text1_0"));
     area->setAccessibleName(QStringLiteral("Съобщение"));
     placeControl(area, messageArea);
