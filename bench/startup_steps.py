@@ -14,27 +14,28 @@ import subprocess
 import sys
 import tempfile
 
-# Each step is the inclusive cost of the functions named; a step named None
-# is what the rest of main() spends.
+# Each step is the inclusive cost of the functions named, and whether it is
+# one of the steps of main() (not a part of another); the baseline's widgets
+# (None) are what the rest of its main() spends.
 PROGRAM_STEPS = [
-    ("Loading and linking the libraries, before main()", ["_dl_start"]),
-    ("QApplication: platform plugin, connection to the display", ["QApplication::QApplication(int&, char**, int)"]),
-    ("Name, icon; held keys on X11", ["describeApplication()", "adaptToWindowSystem()"]),
-    ("The form, with its first deal", ["Marvendo::Marvendo(", "Marvendo::Load()"]),
-    ("The widgets", ["MarvendoWindow::MarvendoWindow("]),
-    ("of which the message area and its text", ["MarvendoWindow::addMessageArea("]),
-    ("show()", ["QWidget::show()"]),
-    ("Event loop: layout, first paint and flush", ["QApplication::exec()"]),
+    ("Loading and linking the libraries, before main()", ["_dl_start"], False),
+    ("QApplication: platform plugin, connection to the display", ["QApplication::QApplication(int&, char**, int)"], True),
+    ("Name, icon; held keys on X11", ["describeApplication()", "adaptToWindowSystem()"], True),
+    ("The form, with its first deal", ["Marvendo::Marvendo(", "Marvendo::Load()"], True),
+    ("The widgets", ["MarvendoWindow::MarvendoWindow("], True),
+    ("of which the message area and its text", ["MarvendoWindow::addMessageArea("], False),
+    ("show()", ["QWidget::show()"], True),
+    ("Event loop: layout, first paint and flush", ["QApplication::exec()"], True),
 ]
 BASELINE_STEPS = [
-    ("Loading and linking the libraries, before main()", ["_dl_start"]),
-    ("QApplication: platform plugin, connection to the display", ["QApplication::QApplication(int&, char**, int)"]),
-    ("Name, icon; held keys on X11", []),
-    ("The form, with its first deal", ["column("]),
-    ("The widgets", None),
-    ("of which the message area and its text", ["QPlainTextEdit::QPlainTextEdit("]),
-    ("show()", ["QWidget::show()"]),
-    ("Event loop: layout, first paint and flush", ["QApplication::exec()"]),
+    ("Loading and linking the libraries, before main()", ["_dl_start"], False),
+    ("QApplication: platform plugin, connection to the display", ["QApplication::QApplication(int&, char**, int)"], True),
+    ("Name, icon; held keys on X11", [], True),
+    ("The form, with its first deal", ["column("], True),
+    ("The widgets", None, True),
+    ("of which the message area and its text", ["QPlainTextEdit::QPlainTextEdit("], False),
+    ("show()", ["QWidget::show()"], True),
+    ("Event loop: layout, first paint and flush", ["QApplication::exec()"], True),
 ]
 # What main() spends after the frame, left out of the rest.
 AFTER_FRAME = ["QApplication::~QApplication()", "QWidget::~QWidget()"]
@@ -71,21 +72,20 @@ def cost_of(costs, prefixes):
     return sum(max((c for f, c in costs.items() if f.startswith(p)), default=0) for p in prefixes)
 
 
-def steps(total, costs, table, main_name):
-    main = cost_of(costs, [main_name])
-    named = [(title, cost_of(costs, prefixes) if prefixes is not None else None) for title, prefixes in table]
-    rest = main - cost_of(costs, AFTER_FRAME) - sum(
-        c for (title, c) in named if c is not None and not title.startswith("of which") and title != table[0][0])
-    return total, [(title, rest if c is None else c) for title, c in named]
+def steps(total, costs, table):
+    named = [(title, None if prefixes is None else cost_of(costs, prefixes), in_main)
+             for title, prefixes, in_main in table]
+    rest = costs.get("main", 0) - cost_of(costs, AFTER_FRAME) - sum(c for _, c, in_main in named if in_main and c)
+    return total, [(title, rest if c is None else c) for title, c, _ in named]
 
 
 def main():
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     with tempfile.TemporaryDirectory() as directory:
-        program = steps(*profile(sys.argv[1], directory), PROGRAM_STEPS, "main")
+        program = steps(*profile(sys.argv[1], directory), PROGRAM_STEPS)
     with tempfile.TemporaryDirectory() as directory:
-        baseline = steps(*profile(sys.argv[2], directory), BASELINE_STEPS, "main")
+        baseline = steps(*profile(sys.argv[2], directory), BASELINE_STEPS)
     print("| Step | Program | Baseline | Difference |")
     print("|---|---|---|---|")
     for (title, p), (_, b) in zip(program[1], baseline[1]):
