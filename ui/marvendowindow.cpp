@@ -154,12 +154,16 @@ void MarvendoWindow::changeEvent(QEvent *event)
 }
 
 // A request made before the window system has told of the state it is
-// undoing would be dropped as no change: each news asks again.
+// undoing would be dropped as no change: each news asks again. The state is
+// asked of the window system alone, and the window keeps its size until the
+// window system answers: resized at once, a window whose title bar Qt draws
+// would be painted with the grown state's frame, which the answer then
+// changes under the picture without painting it again.
 void MarvendoWindow::keepDesignedWindow()
 {
     const Qt::WindowStates grown = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (windowState() & grown)
-        setWindowState(windowState() & ~grown);
+        windowHandle()->setWindowStates(windowState() & ~(grown | Qt::WindowActive));
     else if (size() != toPixels(clientArea).size())
         resize(toPixels(clientArea).size());
 }
