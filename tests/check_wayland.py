@@ -3,13 +3,13 @@
 """The real program on a Wayland compositor, as a pupil on such a desktop
 meets it.
 
-usage: check_wayland.py MARVENDO labwc
+usage: check_wayland.py MARVENDO labwc|mutter
 Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 -- /usr/bin/python3 ...): the X server shows the pictures to compare with.
 Starts the program in the compositor's session (desktops.py) and checks
 that it chose Qt's Wayland plugin by itself, that it looks as it does on
-X11, pixel for pixel, that the compositor's own maximize leaves the designed
-window, and then plays check_real_window.py's deal; then, at a scale of
+X11, pixel for pixel, that a maximize (the compositor's own, or a double
+click on the title bar Qt draws) leaves the designed window, and then plays check_real_window.py's deal; then, at a scale of
 1.5, that the window keeps its proportions and its text is as crisp as Qt
 draws it at that scale on X11.
 """
@@ -43,7 +43,9 @@ def designed_picture(desktop, scale):
                 return picture, form
             previous = picture
         time.sleep(0.1)
-    raise SystemExit(f"FAIL: no window of the designed size on {desktop.name} (the last look found {form})")
+    shot.png(f"{desktop.name}-no-window.png")
+    raise SystemExit(f"FAIL: no window of the designed size on {desktop.name} (the last look found {form},"
+                     f" written to {desktop.name}-no-window.png)")
 
 
 def on_x11(program, scale):
@@ -60,14 +62,21 @@ def on_x11(program, scale):
             process.wait(10)
 
 
-def same_picture(what, picture, reference, scale):
+def same_picture(what, picture, reference, scale, of="x11"):
     caret = tuple(round(c * scale) for c in CARET)
     differ = picture.differences(reference, [caret])
     if differ:
         picture.png(f"{what}.png")
-        reference.png(f"{what}-x11.png")
-    real.check(not differ, f"{what}: {len(differ)} pixels differ from X11's picture, from {differ[:3]}"
-               f" (written to {what}.png and {what}-x11.png)")
+        reference.png(f"{what}-{of}.png")
+    real.check(not differ, f"{what}: {len(differ)} pixels differ from the picture {of}, from {differ[:3]}"
+               f" (written to {what}.png and {what}-{of}.png)")
+
+
+def title_bar(desktop, form):
+    """The title bar above the client area, the caption in it, without its
+    rounded corners, where the desktop behind shows through."""
+    (left, top), (width, _) = form
+    return desktop.picture().crop(left + 12, top - desktop.title_bar, width - 24, desktop.title_bar)
 
 
 def as_crisp(what, picture, reference):
@@ -99,13 +108,21 @@ def log_says(process, *words):
         return any(all(word in line for word in words) for line in log)
 
 
-def stays_designed(desktop, process, reference):
-    """The compositor's own maximize (Super+Up): the compositor maximizes
-    the window (Qt's log says so), and the window comes back as designed."""
-    desktop.key("super+Up")
+def stays_designed(desktop, process, reference, form):
+    """A maximize, the compositor's own (Super+Up on labwc) or a double
+    click on the title bar that Qt draws (mutter): the compositor maximizes
+    the window (Qt's log says so), and the window comes back as designed,
+    with the title bar and its whole caption as before."""
+    caption = title_bar(desktop, form)
+    if desktop.name == "mutter":
+        desktop.click(desktops.CLIENT[0] // 2, -desktop.title_bar // 2, repeat=2)
+    else:
+        desktop.key("super+Up")
     real.wait_for("the compositor's maximized window", lambda: log_says(process, "configure", "WindowMaximized"))
-    picture, (desktop.origin, _) = designed_picture(desktop, 1)
+    picture, form = designed_picture(desktop, 1)
+    desktop.origin = form[0]
     same_picture(f"{desktop.name}-after-maximize", picture, reference, 1)
+    same_picture(f"{desktop.name}-title-bar-after-maximize", title_bar(desktop, form), caption, 1, "before")
 
 
 def main(program, compositor):
@@ -114,9 +131,9 @@ def main(program, compositor):
 
         def before_play(process, window, app):
             on_wayland_plugin(process)
-            picture, _ = designed_picture(desktop, 1)
+            picture, form = designed_picture(desktop, 1)
             same_picture(compositor, picture, reference, 1)
-            stays_designed(desktop, process, reference)
+            stays_designed(desktop, process, reference, form)
 
         os.environ["QT_LOGGING_RULES"] = "qt.qpa.wayland.debug=true"
         real.play(program, desktop, before_play)

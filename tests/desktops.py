@@ -7,6 +7,8 @@ pictures of what the pupil sees.
   input, xwd's pictures; the program on Qt's xcb plugin.
 - labwc: Raspberry Pi OS's compositor, headless, with a virtual keyboard
   (wtype) and a virtual pointer of this module's own; grim's pictures.
+- mutter: GNOME's compositor, nested in a window on the X server, which
+  takes xdotool's input and shows its pictures; Qt draws the title bar.
 
 On Wayland the program gets a Wayland session's environment, and
 must choose Qt's Wayland plugin by itself. A desktop is a context manager:
@@ -113,6 +115,18 @@ class Picture:
             out.write(xwd.png(self.width, self.height, self.pixel))
 
 
+def shown(desktop, process):
+    """Where the client area shows on a compositor once it does; a program
+    that ends first, as one without a platform plugin for the session
+    does, fails at once."""
+    found = wait_until(f"the window in {desktop.name}", lambda: process.poll() is not None or desktop.picture().form())
+    if process.poll() is not None:
+        said = open(process.stderr_path).read() if hasattr(process, "stderr_path") else ""
+        raise SystemExit(f"FAIL: the program ended with exit status {process.returncode} before its window showed"
+                         f" in {desktop.name}: {said!r}")
+    return found
+
+
 class X11:
     name = "x11"
     wayland = False
@@ -161,6 +175,8 @@ class Labwc(X11):
     name = "labwc"
     wayland = True
     output = (1280, 720)
+    # The rows of its title bar, inside its border.
+    title_bar = 26
 
     def __init__(self, scale=1):
         self.scale = scale
@@ -211,7 +227,7 @@ class Labwc(X11):
                     XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="labwc:wlroots")
 
     def window_shown(self, process):
-        form = wait_until("the window in labwc", lambda: self.picture().form())
+        form = shown(self, process)
         self.origin = tuple(int(c / self.scale) for c in form[0])
         return form
 
@@ -243,6 +259,60 @@ class Labwc(X11):
     def picture(self):
         shot = subprocess.run(["grim", "-t", "ppm", "-"], env=self.env, check=True, capture_output=True).stdout
         return Picture.from_ppm(shot)
+
+
+class Mutter(X11):
+    """GNOME's compositor in a window of the X server, without Xwayland, so
+    that nothing but Qt's Wayland plugin can show the program. Its input is
+    the X server's, with a Bulgarian phonetic keymap on both, so that
+    xdotool finds Cyrillic letters on keys that mutter reads alike."""
+    name = "mutter"
+    wayland = True
+    # The rows of the title bar Qt draws on GNOME.
+    title_bar = 38
+    socket_name = "wayland-marvendo"
+    # Where mutter's own pointer stays out of the pictures: the bottom right
+    # corner of its 800x600 output.
+    corner = (799, 599)
+
+    def __enter__(self):
+        self.runtime = tempfile.mkdtemp()
+        subprocess.run(["setxkbmap", "bg", "phonetic"], check=True)
+        self.log = open(os.path.join(self.runtime, "mutter.log"), "w")
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        env.pop("WAYLAND_DISPLAY", None)
+        self.mutter = subprocess.Popen(["mutter", "--wayland", "--nested", "--no-x11",
+                                        "--wayland-display", self.socket_name],
+                                       env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        wait_until("mutter's socket", lambda: self.mutter.poll() is not None
+                   or os.path.exists(os.path.join(self.runtime, self.socket_name)))
+        if self.mutter.poll() is not None:
+            raise SystemExit(f"FAIL: mutter ended: {open(self.log.name).read()[-2000:]}")
+        window = wait_until("mutter's window", lambda: self.xdotool("search", "--onlyvisible", "--pid",
+                                                                     str(self.mutter.pid), check=False).split()[:1])[0]
+        self.xdotool("windowfocus", "--sync", window)
+        self.origin = (0, 0)
+        return self
+
+    def __exit__(self, *exc):
+        self.mutter.terminate()
+        self.mutter.wait(20)
+        shutil.rmtree(self.runtime, ignore_errors=True)
+        return False
+
+    def environment(self, env):
+        env = {k: v for k, v in env.items() if k not in ("QT_QPA_PLATFORM", "DISPLAY")}
+        return dict(env, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.socket_name,
+                    XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="GNOME")
+
+    def window_shown(self, process):
+        form = shown(self, process)
+        self.origin = form[0]
+        return form
+
+    def picture(self):
+        self.xdotool("mousemove", *map(str, self.corner))
+        return super().picture()
 
 
 class VirtualPointer:
@@ -326,4 +396,4 @@ class VirtualPointer:
 
 
 def desktop(name, **options):
-    return {"x11": X11, "labwc": Labwc}[name](**options)
+    return {"x11": X11, "labwc": Labwc, "mutter": Mutter}[name](**options)
