@@ -169,7 +169,7 @@ def fail(failure):
 
 
 if __name__ == "__main__":
-    first = screen.orca_first()
+    first = not screen.option("--orca-later")
     program, work = sys.argv[1], sys.argv[2]
     started = []
     try:

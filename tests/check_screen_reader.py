@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """A blind pupil plays a short deal by keyboard with Orca, the screen reader.
 
-usage: check_screen_reader.py MARVENDO WORK_DIR [--orca-later]
+usage: check_screen_reader.py MARVENDO WORK_DIR [--orca-later] [--mutter]
 Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 -- /usr/bin/python3 ...). Starts speech-dispatcher with silent audio, then
 Orca with a home and settings of its own in WORK_DIR, then the program; plays
@@ -12,6 +12,7 @@ a Bulgarian desktop session, as a Bulgarian pupil's does. check_braille.py
 plays the same deal, with a braille display.
 """
 import codecs
+import contextlib
 import os
 import re
 import shutil
@@ -223,13 +224,15 @@ def key(names):
     subprocess.run(["xdotool", "key", "--delay", "80", *names.split()], check=True)
 
 
-def open_session(program, work, started, orca_env=None, orca_settings=None, orca_first=True):
+def open_session(program, work, started, orca_env=None, orca_settings=None, orca_first=True, desktop=None):
     """Starts speech-dispatcher with silent audio, Orca with a home and
     settings of its own in WORK_DIR and the program, which gets the
     keyboard: Orca first, or, as a pupil does who turns the screen reader on
     later, the program first, on a desktop whose accessibility bus is
-    running. Returns what Orca speaks, once it has said which window is
-    there. Each process started is added to STARTED."""
+    running. The program runs on the X server, or in the Wayland session of
+    the desktop given (desktops.py), which passes the X server's keys on.
+    Returns what Orca speaks, once it has said which window is there. Each
+    process started is added to STARTED."""
     for tool in ("/usr/bin/orca", "/usr/bin/speech-dispatcher", "/usr/bin/xdotool"):
         if not os.path.exists(tool):
             raise SystemExit(f"FAIL: {tool} is not installed (scripts/setup installs it)")
@@ -260,12 +263,16 @@ def open_session(program, work, started, orca_env=None, orca_settings=None, orca
         subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
                         "org.a11y.Bus.GetAddress"], env=env, check=True, stdout=subprocess.DEVNULL)
     app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    started.append(subprocess.Popen(desktops.command(program), env=app_env))
-    window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
-                            text=True).stdout.split()
-    if not window:
-        raise SystemExit("FAIL: the window did not appear")
-    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+    if desktop:
+        started.append(subprocess.Popen(desktops.command(program), env=desktop.environment(app_env)))
+        desktop.window_shown(started[-1])
+    else:
+        started.append(subprocess.Popen(desktops.command(program), env=app_env))
+        window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
+                                text=True).stdout.split()
+        if not window:
+            raise SystemExit("FAIL: the window did not appear")
+        subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
     if not orca_first:
         start_orca()
     # The pupil starts once Orca has said which window is there, and is done.
@@ -319,13 +326,12 @@ def play(speech, watch=lambda name: None):
             return
 
 
-def orca_first():
-    """Whether Orca starts before the program: --orca-later as the last
-    argument starts it after the window is shown."""
-    if sys.argv[-1] == "--orca-later":
-        del sys.argv[-1]
-        return False
-    return True
+def option(name):
+    """Whether the option is among the arguments after the first two."""
+    if name in sys.argv[3:]:
+        sys.argv.remove(name)
+        return True
+    return False
 
 
 if __name__ == "__main__":
@@ -333,11 +339,12 @@ if __name__ == "__main__":
         del sys.argv[1]
         run_orca()
     started = []
-    try:
-        first = orca_first()
-        play(open_session(sys.argv[1], sys.argv[2], started, orca_first=first))
-    finally:
-        close_session(started)
+    first = not option("--orca-later")
+    with desktops.Mutter() if option("--mutter") else contextlib.nullcontext() as desktop:
+        try:
+            play(open_session(sys.argv[1], sys.argv[2], started, orca_first=first, desktop=desktop))
+        finally:
+            close_session(started)
     for failure in failures:
         print("FAIL:", failure)
     print("FAILED" if failures else "Orca tells the pupil what happens, and nothing misleading")
