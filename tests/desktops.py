@@ -178,11 +178,13 @@ class Labwc(X11):
     # The rows of its title bar, inside its border.
     title_bar = 26
 
-    def __init__(self, scale=1):
-        self.scale = scale
+    def __init__(self, scale=1, runtime_in=None):
+        """runtime_in: the folder to make the session's runtime folder in,
+        where the socket is (the /tmp of a root the program runs in)."""
+        self.scale, self.runtime_in = scale, runtime_in
 
     def __enter__(self):
-        self.runtime = tempfile.mkdtemp()
+        self.runtime = tempfile.mkdtemp(dir=self.runtime_in)
         config = os.path.join(self.runtime, "labwc")
         os.makedirs(config)
         with open(os.path.join(config, "rc.xml"), "w") as rc:
