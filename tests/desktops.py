@@ -115,18 +115,6 @@ class Picture:
             out.write(xwd.png(self.width, self.height, self.pixel))
 
 
-def shown(desktop, process):
-    """Where the client area shows on a compositor once it does; a program
-    that ends first, as one without a platform plugin for the session
-    does, fails at once."""
-    found = wait_until(f"the window in {desktop.name}", lambda: process.poll() is not None or desktop.picture().form())
-    if process.poll() is not None:
-        said = open(process.stderr_path).read() if hasattr(process, "stderr_path") else ""
-        raise SystemExit(f"FAIL: the program ended with exit status {process.returncode} before its window showed"
-                         f" in {desktop.name}: {said!r}")
-    return found
-
-
 class X11:
     name = "x11"
     wayland = False
@@ -169,11 +157,35 @@ class X11:
         return Picture.from_xwd(dump)
 
 
-class Labwc(X11):
+class Compositor(X11):
+    """What the Wayland desktops share: the session's environment for the
+    program, and the client area found in the pictures."""
+    wayland = True
+    scale = 1
+
+    def environment(self, env):
+        env = {k: v for k, v in env.items() if k not in ("QT_QPA_PLATFORM", "DISPLAY")}
+        return dict(env, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.socket_name,
+                    XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP=self.current_desktop)
+
+    def window_shown(self, process):
+        """Where the client area shows once it does; a program that ends
+        first, as one without a platform plugin for the session does, fails
+        at once."""
+        form = wait_until(f"the window in {self.name}", lambda: process.poll() is not None or self.picture().form())
+        if process.poll() is not None:
+            said = open(process.stderr_path).read() if hasattr(process, "stderr_path") else ""
+            raise SystemExit(f"FAIL: the program ended with exit status {process.returncode} before its window"
+                             f" showed in {self.name}: {said!r}")
+        self.origin = tuple(int(c / self.scale) for c in form[0])
+        return form
+
+
+class Labwc(Compositor):
     """Raspberry Pi OS's compositor, headless: keys from wtype, the pointer
     from a virtual pointer kept for the whole session."""
     name = "labwc"
-    wayland = True
+    current_desktop = "labwc:wlroots"
     output = (1280, 720)
     # The rows of its title bar, inside its border.
     title_bar = 26
@@ -201,18 +213,18 @@ class Labwc(X11):
         self.log = open(os.path.join(self.runtime, "labwc.log"), "w")
         self.labwc = subprocess.Popen(["labwc", "-C", config], env=self.env, stdout=self.log,
                                       stderr=subprocess.STDOUT)
-        socket_name = wait_until("labwc's socket", lambda: self.labwc.poll() is not None or next(
+        self.socket_name = wait_until("labwc's socket", lambda: self.labwc.poll() is not None or next(
             (n for n in os.listdir(self.runtime) if n.startswith("wayland-") and not n.endswith(".lock")), None))
         if self.labwc.poll() is not None:
             raise SystemExit(f"FAIL: labwc ended: {open(self.log.name).read()[-2000:]}")
-        self.env["WAYLAND_DISPLAY"] = socket_name
+        self.env["WAYLAND_DISPLAY"] = self.socket_name
         if self.scale != 1:
             subprocess.run(["wlr-randr", "--output", "HEADLESS-1", "--scale", str(self.scale)],
                            env=self.env, check=True)
         # A keyboard that stays: each wtype adds one and takes it away, and
         # keys may get lost while the seat has none.
         self.keyboard = subprocess.Popen(["wtype", "-s", "86400000"], env=self.env)
-        self.pointer = VirtualPointer(os.path.join(self.runtime, socket_name), self.output)
+        self.pointer = VirtualPointer(os.path.join(self.runtime, self.socket_name), self.output)
         self.origin = (0, 0)
         return self
 
@@ -222,16 +234,6 @@ class Labwc(X11):
             process.wait(20)
         shutil.rmtree(self.runtime, ignore_errors=True)
         return False
-
-    def environment(self, env):
-        env = {k: v for k, v in env.items() if k not in ("QT_QPA_PLATFORM", "DISPLAY")}
-        return dict(env, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.env["WAYLAND_DISPLAY"],
-                    XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="labwc:wlroots")
-
-    def window_shown(self, process):
-        form = shown(self, process)
-        self.origin = tuple(int(c / self.scale) for c in form[0])
-        return form
 
     def click(self, x, y, repeat=1):
         self.pointer.move(self.origin[0] + x, self.origin[1] + y)
@@ -263,13 +265,13 @@ class Labwc(X11):
         return Picture.from_ppm(shot)
 
 
-class Mutter(X11):
+class Mutter(Compositor):
     """GNOME's compositor in a window of the X server, without Xwayland, so
     that nothing but Qt's Wayland plugin can show the program. Its input is
     the X server's, with a Bulgarian phonetic keymap on both, so that
     xdotool finds Cyrillic letters on keys that mutter reads alike."""
     name = "mutter"
-    wayland = True
+    current_desktop = "GNOME"
     # The rows of the title bar Qt draws on GNOME.
     title_bar = 38
     socket_name = "wayland-marvendo"
@@ -301,16 +303,6 @@ class Mutter(X11):
         self.mutter.wait(20)
         shutil.rmtree(self.runtime, ignore_errors=True)
         return False
-
-    def environment(self, env):
-        env = {k: v for k, v in env.items() if k not in ("QT_QPA_PLATFORM", "DISPLAY")}
-        return dict(env, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.socket_name,
-                    XDG_SESSION_TYPE="wayland", XDG_CURRENT_DESKTOP="GNOME")
-
-    def window_shown(self, process):
-        form = shown(self, process)
-        self.origin = form[0]
-        return form
 
     def picture(self):
         self.xdotool("mousemove", *map(str, self.corner))
