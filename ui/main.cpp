@@ -15,7 +15,9 @@ namespace {
 // cannot reach one, Qt ends the program with a fatal message; the player
 // then reads one plain line, and whoever looks after the machine Qt's own
 // reason below it (which plugin, which display), without Qt's advice to
-// reinstall the program, which would not help.
+// reinstall the program, which would not help, nor its hint, given
+// whatever the cause, that X11's plugin needs libxcb-cursor0, which the
+// plugin's own package brings.
 struct HeldBack
 {
     QtMsgType type;
@@ -26,6 +28,8 @@ std::vector<HeldBack> heldBack;
 
 void printReason(const QString &message)
 {
+    if (message.contains(QLatin1String("xcb-cursor0 or libxcb-cursor0 is needed")))
+        return;
     QString reason = message;
     reason.remove(QStringLiteral(" Reinstalling the application may fix this problem."));
     for (const QString &line : reason.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
