@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 // Types text the way a keyboard with that layout would, letter by letter.
@@ -45,6 +46,23 @@ inline void windowMouseEvent(QWindow *window, QEvent::Type type, Qt::MouseButton
 
 // The quiz as the program starts it, its window shown, and the player's
 // hands on it.
+// Hands each event its filter sees to a function, and lets it go on.
+class EventLog : public QObject
+{
+public:
+    explicit EventLog(std::function<void(QObject *, QEvent *)> note) : m_note(std::move(note)) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        m_note(watched, event);
+        return false;
+    }
+
+private:
+    std::function<void(QObject *, QEvent *)> m_note;
+};
+
 struct QuizWindow : Quiz
 {
     QuizWindow() { window.show(); }

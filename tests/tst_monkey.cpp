@@ -113,6 +113,7 @@ private:
     void holdKey();
     void keysWhileTheButtonIsDown();
     void pressKey();
+    void maximizeFromTheTitleBar();
 
     Intent keyIntent(Qt::Key key, Qt::KeyboardModifiers modifiers, bool repeat);
     Intent wordIntent(int list, const QString &word) const;
@@ -175,6 +176,8 @@ void Monkey::step()
         keysWhileTheButtonIsDown();
     } else if (dice < 450) {
         clickSomewhere();
+    } else if (dice < 465) {
+        maximizeFromTheTitleBar();
     } else {
         pressKey();
     }
@@ -498,6 +501,37 @@ void Monkey::pressKey()
         modifiers = Qt::ShiftModifier;
     key(k, modifiers);
     releaseKey(k);
+}
+
+// A double click on a title bar that Qt draws (GNOME's) asks the window
+// system to maximize, in the middle of whatever the pupil is doing: the
+// window comes back at its size with every control in its place, and
+// nothing is chosen.
+void Monkey::maximizeFromTheTitleBar()
+{
+    const Snapshot before = snapshot();
+    const auto places = [this] {
+        QList<QRect> rects;
+        for (const QWidget *control : m_quiz.window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            rects << control->geometry();
+        return rects;
+    };
+    const QList<QRect> designed = places();
+    const QSize size = m_quiz.window.size();
+    // The window system's news comes later: the window has been grown
+    // before it can be back.
+    bool grown = false;
+    EventLog log([&](QObject *, QEvent *event) {
+        grown = grown || (event->type() == QEvent::Resize && static_cast<QResizeEvent *>(event)->size() != size);
+    });
+    m_quiz.window.installEventFilter(&log);
+    m_quiz.window.windowHandle()->setWindowStates(Qt::WindowMaximized);
+    const bool back = QTest::qWaitFor([&] {
+        return grown && m_quiz.window.size() == size && m_quiz.window.windowState() == Qt::WindowNoState;
+    });
+    if (m_error.isEmpty() && (!back || places() != designed))
+        m_error = QStringLiteral("the window is not as it was before");
+    checkAfter(QStringLiteral("maximize"), before, {true});
 }
 
 void Monkey::checkAfter(const QString &what, const Snapshot &before, const Intent &intent)

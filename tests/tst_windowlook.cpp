@@ -40,23 +40,6 @@ const Expected controls[] = {
 
 const QColor formBack(192, 192, 255);
 
-// Hands each event its filter sees to a function, and lets it go on.
-class EventLog : public QObject
-{
-public:
-    explicit EventLog(std::function<void(QObject *, QEvent *)> note) : m_note(std::move(note)) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        m_note(watched, event);
-        return false;
-    }
-
-private:
-    std::function<void(QObject *, QEvent *)> m_note;
-};
-
 bool coveredByAControl(QPoint p)
 {
     return std::any_of(std::begin(controls), std::end(controls),
