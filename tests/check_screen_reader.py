@@ -67,7 +67,6 @@ PLAY = [
     ("space", [NOTE, "Нова игра: 50 щата и 50 столици, резултатът е нулиран"]),
 ]
 failures = []
-SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts")
 
 
 def run_orca():
@@ -229,8 +228,8 @@ def open_session(program, work, started, orca_env=None, orca_settings=None, orca
     settings of its own in WORK_DIR and the program, which gets the
     keyboard: Orca first, or, as a pupil does who turns the screen reader on
     later, the program first, on a desktop whose accessibility bus is
-    running. The program runs on the X server, or in the Wayland session of
-    the desktop given (desktops.py), which passes the X server's keys on.
+    running. The program runs on the desktop given (desktops.py), by
+    default the X server; a Wayland one passes the X server's keys on.
     Returns what Orca speaks, once it has said which window is there. Each
     process started is added to STARTED."""
     for tool in ("/usr/bin/orca", "/usr/bin/speech-dispatcher", "/usr/bin/xdotool"):
@@ -262,17 +261,10 @@ def open_session(program, work, started, orca_env=None, orca_settings=None, orca
     else:
         subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
                         "org.a11y.Bus.GetAddress"], env=env, check=True, stdout=subprocess.DEVNULL)
-    app_env = dict(env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    if desktop:
-        started.append(subprocess.Popen(desktops.command(program), env=desktop.environment(app_env)))
-        desktop.window_shown(started[-1])
-    else:
-        started.append(subprocess.Popen(desktops.command(program), env=app_env))
-        window = subprocess.run([os.path.join(SCRIPTS, "wait-window"), "ЗИФ"], capture_output=True,
-                                text=True).stdout.split()
-        if not window:
-            raise SystemExit("FAIL: the window did not appear")
-        subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=True)
+    desktop = desktop or desktops.X11()
+    app_env = desktop.environment(dict(env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    started.append(subprocess.Popen(desktops.command(program), env=app_env))
+    desktop.window_shown(started[-1])
     if not orca_first:
         start_orca()
     # The pupil starts once Orca has said which window is there, and is done.

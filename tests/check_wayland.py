@@ -9,9 +9,10 @@ Run under an X server and a D-Bus session (scripts/with-xvfb dbus-run-session
 Starts the program in the compositor's session (desktops.py) and checks
 that it chose Qt's Wayland plugin by itself, that it looks as it does on
 X11, pixel for pixel, that a maximize (the compositor's own, or a double
-click on the title bar Qt draws) leaves the designed window, and then plays check_real_window.py's deal; then, at a scale of
-1.5, that the window keeps its proportions and its text is as crisp as Qt
-draws it at that scale on X11.
+click on the title bar Qt draws) leaves the designed window, and then
+plays check_real_window.py's deal; then, at a scale of 1.5, that the
+window keeps its proportions and its text is as crisp as Qt draws it at
+that scale on X11.
 """
 import os
 import subprocess
@@ -114,10 +115,7 @@ def stays_designed(desktop, process, reference, form):
     the window (Qt's log says so), and the window comes back as designed,
     with the title bar and its whole caption as before."""
     caption = title_bar(desktop, form)
-    if desktop.name == "mutter":
-        desktop.click(desktops.CLIENT[0] // 2, -desktop.title_bar // 2, repeat=2)
-    else:
-        desktop.key("super+Up")
+    desktop.maximize()
     real.wait_for("the compositor's maximized window", lambda: log_says(process, "configure", "WindowMaximized"))
     picture, form = designed_picture(desktop, 1)
     desktop.origin = form[0]

@@ -257,6 +257,10 @@ class Labwc(Compositor):
                 args += ["-m", self.WTYPE_KEYS[modifier]]
             self.wtype(*args)
 
+    def maximize(self):
+        """As labwc's users have it: Super+Up."""
+        self.key("super+Up")
+
     def hold(self, name, milliseconds):
         self.wtype("-P", name, "-s", str(milliseconds), "-p", name)
 
@@ -303,6 +307,10 @@ class Mutter(Compositor):
         self.mutter.wait(20)
         shutil.rmtree(self.runtime, ignore_errors=True)
         return False
+
+    def maximize(self):
+        """A double click on the title bar Qt draws."""
+        self.click(CLIENT[0] // 2, -self.title_bar // 2, repeat=2)
 
     def picture(self):
         self.xdotool("mousemove", *map(str, self.corner))
